@@ -2,6 +2,7 @@
 
 #include "kcontentnode.h"
 #include "kcontrollernode.h"
+#include "kpluginmanager.h"
 #include "kscenenode.h"
 
 namespace Ky {
@@ -43,9 +44,8 @@ int KFrameNode::Duration()
 void KFrameNode::ControllerChange()
 {
     Q_EMIT ControllerChanged();
-    // Whether this area must be transcoded for the new controller is the controller
-    // plug-in's answer; without a plug-in manager nothing needs transcoding.
-    const bool needTranscoding = false;
+    // Media of an area must be converted first on some controllers; such areas stay locked.
+    const bool needTranscoding = KPluginManager::instance()->NeedTranscoding(this);
     SetAttribute(kLock, needTranscoding ? 1 : 0);
     Q_EMIT AreaLocked(needTranscoding);
     KNode::ControllerChange();
