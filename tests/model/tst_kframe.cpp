@@ -401,13 +401,17 @@ void TestKFrame::areaFollowsGrowingProgramBorder()
     QCOMPARE(f.program->FrameHeight(), 4);
     QCOMPARE(f.area->Rect(), QRect(4, 4, 56, 24));
 
-    // An area that exactly fills the inside of the border keeps doing so.
+    // A thinner border moves an area that touched the old one to the new inner edge; its size
+    // stays.
     f.program->SetMotleyIndex(kMotleyHeight2);
-    QCOMPARE(f.area->Rect(), QRect(2, 2, 60, 28));
-
-    // Switching the program border off moves an area that touched it back to the edge.
+    QCOMPARE(f.area->Rect(), QRect(2, 2, 56, 24));
     f.program->SetEnable(false);
-    QCOMPARE(f.area->Rect(), QRect(0, 0, 64, 32));
+    QCOMPARE(f.area->Rect(), QRect(0, 0, 56, 24));
+
+    // An area that exactly fills the inside of the new border is fitted to it.
+    f.area->SetRect(QRect(0, 0, 60, 28));
+    f.program->SetEnable(true);
+    QCOMPARE(f.area->Rect(), QRect(2, 2, 60, 28));
 }
 
 void TestKFrame::areaLosesBorderWhenTooSmall()
@@ -437,7 +441,8 @@ void TestKFrame::contentsHearContentSize()
     QSignalSpy sizes(text, &KTextEffectNode::NodeSizeChange);
     Fixture::SetBorder(f.area, 2);
     f.area->SetWidth(50);
-    QCOMPARE(sizes.count(), 2); // border on, then the resize
+    // The pattern's height change, switching the border on, then the resize.
+    QCOMPARE(sizes.count(), 3);
     QCOMPARE(sizes.last().at(0).toSize(), QSize(46, 26));
     QVERIFY(text->GetReDrawImage());
     QCOMPARE(text->Size(), QSize(46, 26));
