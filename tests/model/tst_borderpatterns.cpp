@@ -31,9 +31,11 @@ struct FamilyRow
 const QList<FamilyRow>& expectedSets()
 {
     static const QList<FamilyRow> rows = {
-        {'M', {upTo(9), {0, 1, 2, 5, 6, 7, 8}, upTo(9), upTo(9), upTo(9), upTo(9), upTo(9), upTo(9)}},
-        {'T', {upTo(11), upTo(25), upTo(20), upTo(21), upTo(15), upTo(2), upTo(10), {0, 4, 5, 6, 7}}},
-        {'P', {upTo(10), upTo(10), upTo(15), upTo(11), upTo(29), upTo(11), upTo(12), upTo(6)}},
+        // clang-format off
+        {'M', {upTo(9),  {0, 1, 2, 5, 6, 7, 8}, upTo(9),  upTo(9),  upTo(9),  upTo(9), upTo(9),  upTo(9)}},
+        {'T', {upTo(11), upTo(25),              upTo(20), upTo(21), upTo(15), upTo(2), upTo(10), {0, 4, 5, 6, 7}}},
+        {'P', {upTo(10), upTo(10),              upTo(15), upTo(11), upTo(29), upTo(11), upTo(12), upTo(6)}},
+        // clang-format on
     };
     return rows;
 }
@@ -126,7 +128,8 @@ void TestBorderPatterns::resourcesMatchTheTable()
     for (int n = 0; n < 30; ++n) {
         const QString path = resourcePath(family, height, n);
         QVERIFY2(QFile::exists(path) == numbers.contains(n),
-                 qPrintable(path + (numbers.contains(n) ? QStringLiteral(" is missing") : QStringLiteral(" must not exist"))));
+                 qPrintable(path + (numbers.contains(n) ? QStringLiteral(" is missing")
+                                                        : QStringLiteral(" must not exist"))));
     }
 }
 
@@ -198,7 +201,8 @@ void TestBorderPatterns::threeColourFamilySharesThreeColours()
             continue;
         for (int h = 1; h <= 8; ++h)
             for (int n : row.numbers[h - 1]) {
-                const std::set<QRgb> colours = litColours(QImage(resourcePath(QLatin1Char('T'), h, n)));
+                const std::set<QRgb> colours =
+                    litColours(QImage(resourcePath(QLatin1Char('T'), h, n)));
                 all.insert(colours.begin(), colours.end());
             }
     }
