@@ -53,9 +53,11 @@ struct FamilySet
 const std::vector<FamilySet>& familySets()
 {
     static const std::vector<FamilySet> sets = {
-        {'M', {upTo(9), {0, 1, 2, 5, 6, 7, 8}, upTo(9), upTo(9), upTo(9), upTo(9), upTo(9), upTo(9)}},
-        {'T', {upTo(11), upTo(25), upTo(20), upTo(21), upTo(15), upTo(2), upTo(10), {0, 4, 5, 6, 7}}},
-        {'P', {upTo(10), upTo(10), upTo(15), upTo(11), upTo(29), upTo(11), upTo(12), upTo(6)}},
+        // clang-format off
+        {'M', {upTo(9),  {0, 1, 2, 5, 6, 7, 8}, upTo(9),  upTo(9),  upTo(9),  upTo(9), upTo(9),  upTo(9)}},
+        {'T', {upTo(11), upTo(25),              upTo(20), upTo(21), upTo(15), upTo(2), upTo(10), {0, 4, 5, 6, 7}}},
+        {'P', {upTo(10), upTo(10),              upTo(15), upTo(11), upTo(29), upTo(11), upTo(12), upTo(6)}},
+        // clang-format on
     };
     return sets;
 }
@@ -69,6 +71,9 @@ struct Element
 {
     int length;
     std::function<int(int x, int y)> part;
+    // How far row y of a slanted or bent element is displaced along the edge, so that a stroke
+    // that crosses into the next element keeps its element's colour.
+    std::function<int(int y)> skew = [](int) { return 0; };
 };
 
 using Shape = std::function<Element(int h)>;
@@ -79,13 +84,18 @@ int offCentre2(int i, int n)
     return std::abs(2 * i + 1 - n);
 }
 
-// Whole-thickness runs, alternately lit and unlit, starting lit; lit run k is part k + 1.
-Shape runs(std::vector<int> lengths)
+// Whole-thickness runs, alternately lit and unlit, starting lit; lit run k is part k + 1. On
+// borders of 5 pixels and more the runs are stretched to twice their length, so dashes keep their
+// proportions instead of turning into thin bars.
+Shape runs(std::vector<int> base, bool stretch = true)
 {
-    return [lengths](int) {
+    return [base, stretch](int h) {
+        std::vector<int> lengths = base;
         int total = 0;
-        for (int l : lengths)
+        for (int& l : lengths) {
+            l *= (stretch && h >= 5) ? 2 : 1;
             total += l;
+        }
         return Element{total, [lengths](int x, int) {
                            int start = 0;
                            for (size_t k = 0; k < lengths.size(); ++k) {
@@ -121,11 +131,12 @@ Shape chevrons(int thick, int gap, bool forward = true)
 {
     return [=](int h) {
         const int length = thick + gap + (h - 1) / 2;
-        return Element{length, [=](int x, int y) {
-                           const int bend = offCentre2(y, h) / 2;
-                           const int u = forward ? x + bend : x - bend + length;
-                           return (u % length) < thick ? 1 : 0;
-                       }};
+        auto skew = [=](int y) {
+            const int bend = offCentre2(y, h) / 2;
+            return forward ? bend : -bend;
+        };
+        return Element{
+            length, [=](int x, int y) { return ((x + skew(y) + length) % length) < thick; }, skew};
     };
 }
 
@@ -134,10 +145,13 @@ Shape doubleChevrons(int gap)
 {
     return [=](int h) {
         const int length = 5 + gap + (h - 1) / 2;
-        return Element{length, [=](int x, int y) {
-                           const int u = (x + offCentre2(y, h) / 2) % length;
+        auto skew = [=](int y) { return offCentre2(y, h) / 2; };
+        return Element{length,
+                       [=](int x, int y) {
+                           const int u = (x + skew(y)) % length;
                            return u < 2 ? 1 : (u >= 3 && u < 5) ? 2 : 0;
-                       }};
+                       },
+                       skew};
     };
 }
 
@@ -146,9 +160,8 @@ Shape pennants(int gap)
 {
     return [=](int h) {
         const int depth = (h + 1) / 2 + 1;
-        return Element{depth + gap, [=](int x, int y) {
-                           return x < depth - offCentre2(y, h) / 2 ? 1 : 0;
-                       }};
+        return Element{depth + gap,
+                       [=](int x, int y) { return x < depth - offCentre2(y, h) / 2 ? 1 : 0; }};
     };
 }
 
@@ -157,10 +170,10 @@ Shape slant(int thick, int gap, bool forward = true)
 {
     return [=](int) {
         const int length = thick + gap;
-        return Element{length, [=](int x, int y) {
-                           const int u = forward ? x + y : x - y + 8 * length;
-                           return (u % length) < thick ? 1 : 0;
-                       }};
+        auto skew = [=](int y) { return forward ? y : -y; };
+        return Element{length,
+                       [=](int x, int y) { return ((x + skew(y) + 8 * length) % length) < thick; },
+                       skew};
     };
 }
 
@@ -268,9 +281,9 @@ Shape ladder(int every)
 {
     return [=](int h) {
         return Element{every, [=](int x, int y) {
-                           if (y == 0 || y == h - 1)
-                               return 1;
-                           return x == 0 ? 2 : 0;
+                           if (x == 0)
+                               return 2;
+                           return (y == 0 || y == h - 1) ? 1 : 0;
                        }};
     };
 }
@@ -319,12 +332,13 @@ Shape bricks()
 Shape ruler()
 {
     return [](int h) {
-        return Element{16, [=](int x, int y) {
-                           if (y == h - 1)
-                               return 1;
-                           const int tick = x == 0 ? h : x == 8 ? (h + 1) / 2 : x % 4 == 0 ? (h + 3) / 4 : 0;
-                           return (h - 1 - y) < tick ? 2 : 0;
-                       }};
+        return Element{
+            16, [=](int x, int y) {
+                if (y == h - 1)
+                    return 1;
+                const int tick = x == 0 ? h : x == 8 ? (h + 1) / 2 : x % 4 == 0 ? (h + 3) / 4 : 0;
+                return (h - 1 - y) < tick ? 2 : 0;
+            }};
     };
 }
 
@@ -372,14 +386,10 @@ const std::vector<QRgb>& palette(char family)
 const std::vector<Design>& catalogue(char family)
 {
     static const std::vector<Design> multi = {
-        {solid(), Paint::Sweep, 0, 48},
-        {runs({4}), Paint::Cycle},
-        {runs({3, 1}), Paint::Cycle},
-        {beads(1), Paint::Cycle},
-        {chevrons(2, 3), Paint::Sweep},
-        {runs({5, 2, 1, 2}), Paint::Cycle},
-        {slant(2, 2), Paint::Sweep, 180},
-        {diamonds(2), Paint::Cycle},
+        {solid(), Paint::Sweep, 0, 48},   {runs({4}), Paint::Cycle},
+        {runs({3, 1}), Paint::Cycle},     {beads(1), Paint::Cycle},
+        {chevrons(2, 3), Paint::Sweep},   {runs({5, 2, 1, 2}, false), Paint::Cycle},
+        {slant(2, 2), Paint::Sweep, 180}, {diamonds(2), Paint::Cycle},
         {pennants(3), Paint::Cycle, 3},
     };
     static const std::vector<Design> three = {
@@ -391,7 +401,7 @@ const std::vector<Design>& catalogue(char family)
         {runs({6, 2}), Paint::Cycle},
         {runs({1, 1}), Paint::Cycle},
         {runs({4, 1, 1, 1}), Paint::Parts, 2},
-        {chevrons(3, 3), Paint::Cycle},
+        {chevrons(2, 4), Paint::Cycle},
         {slant(3, 2), Paint::Cycle},
         {runs({3, 1, 1, 1, 1, 1}), Paint::Parts},
         {checker(true), Paint::Parts},
@@ -407,7 +417,7 @@ const std::vector<Design>& catalogue(char family)
         {necklace(6), Paint::Parts, 1},
         {braid(), Paint::Parts, 2},
         {doubleChevrons(3), Paint::Parts},
-        {pennants(4), Paint::Cycle},
+        {pennants(5), Paint::Cycle},
     };
     static const std::vector<Design> mono = {
         {solid(), Paint::Parts},
@@ -430,7 +440,7 @@ const std::vector<Design>& catalogue(char family)
         {teeth(8), Paint::Parts},
         {crosses(2), Paint::Parts},
         {bricks(), Paint::Parts},
-        {ramp(16), Paint::Parts},
+        {ramp(32), Paint::Parts},
         {diamonds(1, true), Paint::Parts},
         {braid(), Paint::Parts},
         {doubleChevrons(4), Paint::Parts},
@@ -479,9 +489,11 @@ QImage render(char family, int h, const Design& design)
                 case Paint::Parts:
                     rgb = colours[(part - 1 + design.offset) % count];
                     break;
-                case Paint::Cycle:
-                    rgb = colours[(x / element.length + part - 1 + design.offset) % count];
+                case Paint::Cycle: {
+                    const int e = (x + element.skew(y) + width) / element.length;
+                    rgb = colours[(e + part - 1 + design.offset) % count];
                     break;
+                }
                 case Paint::Rows:
                     rgb = colours[(y + part - 1 + design.offset) % count];
                     break;
@@ -544,8 +556,9 @@ void check(char family, int h, int n, const QImage& image)
             if (qRed(image.pixel(x, y)) | qGreen(image.pixel(x, y)) | qBlue(image.pixel(x, y)))
                 lit.insert(image.pixel(x, y));
     const int colours = int(lit.size());
-    const bool ok = family == 'M' ? colours > 3 : family == 'T' ? colours >= 1 && colours <= 3
-                                                                  : colours == 1;
+    const bool ok = family == 'M'   ? colours > 3
+                    : family == 'T' ? colours >= 1 && colours <= 3
+                                    : colours == 1;
     if (!ok)
         fail(QStringLiteral("%1 uses %2 colours").arg(name).arg(colours));
 }
@@ -585,7 +598,8 @@ int main(int argc, char** argv)
             for (int n : set.numbers[h - 1]) {
                 if (n >= int(designs.size()))
                     fail(QStringLiteral("no design %1 for family %2")
-                             .arg(n).arg(QChar::fromLatin1(set.letter)));
+                             .arg(n)
+                             .arg(QChar::fromLatin1(set.letter)));
                 const QImage image = render(set.letter, h, designs[n]);
                 check(set.letter, h, n, image);
                 for (const auto& [m, other] : images)
