@@ -4,6 +4,7 @@
 
 #include <QIcon>
 #include <QLabel>
+#include <QScopedValueRollback>
 
 namespace Ky {
 
@@ -43,6 +44,11 @@ void KPlaceholderWindow::handleMessage(const QString& message)
     showNormal();
     raise();
     activateWindow();
+    // The warning runs a nested event loop in which further starts' messages arrive; without
+    // this, a burst of them would stack one box inside the other without bound.
+    if (m_warningShown)
+        return;
+    const QScopedValueRollback<bool> showing(m_warningShown, true);
     Prompt::Warning(this, tr("Warning"), tr("%1 is running!").arg(QStringLiteral("Kestrova")));
 }
 

@@ -21,6 +21,8 @@ private:
     KPlaceholderWindow();
     ~KPlaceholderWindow() override;
 
+    bool m_warningShown = false;
+
     static KPlaceholderWindow* instance_;
 };
 
