@@ -199,10 +199,13 @@ void TestSingleApplication::serverName()
 
 void TestSingleApplication::differentUsersGetDifferentNames()
 {
-    // Each user has a lock of their own, so each can run one instance.
     QVERIFY(SingleApplication::ServerName(QStringLiteral("Kestrova"), QStringLiteral("alice"))
             != SingleApplication::ServerName(QStringLiteral("Kestrova"), QStringLiteral("bob")));
+    // A guard derives its name from this process's user.
+    SingleApplication guard(QStringLiteral("Kes.trova") + UniqueKey(QStringLiteral("User")));
     QVERIFY(!SingleApplication::UserName().isEmpty());
+    QCOMPARE(guard.serverName(),
+             SingleApplication::ServerName(guard.applicationKey(), SingleApplication::UserName()));
 }
 
 void TestSingleApplication::firstInstanceIsNotRunning()
