@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+class QXmlStreamWriter;
+
 namespace Ky {
 
 class KList;
@@ -46,6 +48,8 @@ public:
     bool writer(const QString& path, const QString& section, bool append);
 
 private:
+    void WriteSection(QXmlStreamWriter& writer, const QString& section) const;
+
     QMap<QString, QString> m_attributes;
     QHash<QString, KList*> m_lists;
     QString m_path;

@@ -1,8 +1,10 @@
 #include "operatebrightnessxml.h"
 
 #include "klist.h"
+#include "kxmlelement.h"
 
-#include <QDomDocument>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QSaveFile>
@@ -24,39 +26,61 @@ const QString kLowerName = QStringLiteral("name");
 const QString kName = QStringLiteral("Name");
 const QString kNotDistinguish = QStringLiteral("Not Distinguish");
 constexpr int kIndent = 4;
+// Node, PortType, List, ListItem: nothing deeper is read.
+constexpr int kKeptDepth = 3;
 
-bool Parse(const QString& path, QDomDocument& doc)
+bool Load(const QString& path, KXmlElement& root, int depth)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         qCDebug(lcController) << "open file error." << path;
         return false;
     }
-    if (!doc.setContent(&file, false)) {
+    if (!ParseXml(&file, root, depth)) {
         qCDebug(lcController) << "setcontent for do error" << path;
         return false;
     }
     return true;
 }
 
-QDomDocument NewDocument()
+void StartWriter(QXmlStreamWriter& writer)
 {
-    QDomDocument doc;
-    doc.appendChild(doc.createProcessingInstruction(QStringLiteral("xml"),
-                                                    QStringLiteral("version=\"1.0\" encoding=\"UTF-8\"")));
-    doc.appendChild(doc.createElement(kRoot));
-    return doc;
+    writer.setAutoFormatting(true);
+    writer.setAutoFormattingIndent(kIndent);
+    writer.writeStartDocument(QStringLiteral("1.0"));
 }
 
-bool Save(const QString& path, const QDomDocument& doc)
+// Copies the element the reader stands on, with everything inside it, to the writer.
+void CopyElement(QXmlStreamReader& reader, QXmlStreamWriter& writer)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
-        qCDebug(lcController) << "open file error." << path;
-        return false;
-    }
-    file.write(doc.toByteArray(kIndent));
-    return file.commit();
+    int depth = 0;
+    do {
+        switch (reader.tokenType()) {
+        case QXmlStreamReader::StartElement:
+            ++depth;
+            writer.writeStartElement(reader.name().toString());
+            writer.writeAttributes(reader.attributes());
+            break;
+        case QXmlStreamReader::EndElement:
+            --depth;
+            writer.writeEndElement();
+            break;
+        case QXmlStreamReader::Characters:
+            if (reader.isCDATA())
+                writer.writeCDATA(reader.text().toString());
+            else if (!reader.isWhitespace())
+                writer.writeCharacters(reader.text().toString());
+            break;
+        case QXmlStreamReader::Comment:
+            writer.writeComment(reader.text().toString());
+            break;
+        default:
+            break;
+        }
+        if (depth == 0)
+            break;
+        reader.readNext();
+    } while (!reader.atEnd());
 }
 
 } // namespace
@@ -113,43 +137,41 @@ bool OperateBrightnessXml::SetList(const QString& name, KList* list)
 QStringList OperateBrightnessXml::GetPortTypeList(const QString& path)
 {
     QStringList names;
-    QDomDocument doc;
-    if (!Parse(path, doc))
+    KXmlElement root;
+    if (!Load(path, root, 1))
         return names;
-    for (QDomElement e = doc.documentElement().firstChildElement(kPortType); !e.isNull();
-         e = e.nextSiblingElement(kPortType))
-        names << e.attribute(kLowerName);
+    for (const KXmlElement& e : root.children) {
+        if (e.tag == kPortType)
+            names << e.attribute(kLowerName);
+    }
     return names;
 }
 
 bool OperateBrightnessXml::read(const QString& path, const QString& section)
 {
     m_path = path;
-    QDomDocument doc;
-    if (!Parse(path, doc))
+    KXmlElement root;
+    if (!Load(path, root, kKeptDepth))
         return false;
-    for (QDomElement port = doc.documentElement().firstChildElement(kPortType); !port.isNull();
-         port = port.nextSiblingElement(kPortType)) {
-        if (port.attribute(kLowerName) != section)
+    for (const KXmlElement& port : root.children) {
+        if (port.tag != kPortType || port.attribute(kLowerName) != section)
             continue;
-        for (QDomElement e = port.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
+        for (const KXmlElement& e : port.children) {
             const QString name = e.attribute(kName);
             if (name.isEmpty())
                 continue;
-            if (e.tagName() == kAttribute) {
-                SetAttribute(name, e.text());
-            } else if (e.tagName() == kList) {
+            if (e.tag == kAttribute) {
+                SetAttribute(name, e.text);
+            } else if (e.tag == kList) {
                 if (m_lists.contains(name))
                     continue; // the first list of a name wins
                 auto* list = new KList(name);
-                for (QDomElement item = e.firstChildElement(kListItem); !item.isNull();
-                     item = item.nextSiblingElement(kListItem)) {
+                for (const KXmlElement& item : e.children) {
+                    if (item.tag != kListItem)
+                        continue;
                     KList::Item* row = list->AddItem();
-                    const QDomNamedNodeMap attrs = item.attributes();
-                    for (int i = 0; i < attrs.count(); ++i) {
-                        const QDomAttr a = attrs.item(i).toAttr();
-                        row->insert(a.name(), a.value());
-                    }
+                    for (const QXmlStreamAttribute& a : item.attributes)
+                        row->insert(a.qualifiedName().toString(), a.value().toString());
                 }
                 m_lists.insert(name, list);
             }
@@ -158,58 +180,99 @@ bool OperateBrightnessXml::read(const QString& path, const QString& section)
     return true;
 }
 
-bool OperateBrightnessXml::writer(const QString& path, const QString& section, bool append)
+void OperateBrightnessXml::WriteSection(QXmlStreamWriter& writer, const QString& section) const
 {
-    m_path = path;
-    QDomDocument doc;
-    if (append && QFile::exists(path)) {
-        if (!Parse(path, doc))
-            return false;
-        if (doc.documentElement().isNull())
-            doc.appendChild(doc.createElement(kRoot));
-    } else {
-        doc = NewDocument();
-    }
-    QDomElement root = doc.documentElement();
-
-    if (append) {
-        QList<QDomElement> stale;
-        for (QDomElement e = root.firstChildElement(kPortType); !e.isNull();
-             e = e.nextSiblingElement(kPortType)) {
-            const QString name = e.attribute(kLowerName);
-            if (name == section || name == kNotDistinguish)
-                stale << e;
-        }
-        for (QDomElement& e : stale)
-            root.removeChild(e);
-    }
-
-    QDomElement port = doc.createElement(kPortType);
-    port.setAttribute(kLowerName, section);
+    writer.writeStartElement(kPortType);
+    writer.writeAttribute(kLowerName, section);
     for (auto it = m_attributes.cbegin(); it != m_attributes.cend(); ++it) {
-        QDomElement a = doc.createElement(kAttribute);
-        a.setAttribute(kName, it.key());
-        a.appendChild(doc.createTextNode(it.value()));
-        port.appendChild(a);
+        writer.writeStartElement(kAttribute);
+        writer.writeAttribute(kName, it.key());
+        writer.writeCharacters(it.value());
+        writer.writeEndElement();
     }
-    // Lists in name order so that the same content always gives the same file.
+    // Lists and columns in name order, so that the same content always gives the same file.
     QStringList listNames = m_lists.keys();
     std::sort(listNames.begin(), listNames.end());
     for (const QString& name : listNames) {
-        QDomElement l = doc.createElement(kList);
-        l.setAttribute(kName, name);
+        writer.writeStartElement(kList);
+        writer.writeAttribute(kName, name);
         for (const KList::Item* row : m_lists.value(name)->items()) {
-            QDomElement item = doc.createElement(kListItem);
+            writer.writeEmptyElement(kListItem);
             QStringList keys = row->keys();
             std::sort(keys.begin(), keys.end());
             for (const QString& key : keys)
-                item.setAttribute(key, row->value(key));
-            l.appendChild(item);
+                writer.writeAttribute(key, row->value(key));
         }
-        port.appendChild(l);
+        writer.writeEndElement();
     }
-    root.appendChild(port);
-    return Save(path, doc);
+    writer.writeEndElement();
+}
+
+bool OperateBrightnessXml::writer(const QString& path, const QString& section, bool append)
+{
+    m_path = path;
+    QByteArray out;
+    QXmlStreamWriter writer(&out);
+    StartWriter(writer);
+
+    if (append && QFile::exists(path)) {
+        // Check the whole file first: a broken file is refused, not half copied.
+        KXmlElement probe;
+        if (!Load(path, probe, 0))
+            return false;
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            qCDebug(lcController) << "open file error." << path;
+            return false;
+        }
+        QXmlStreamReader reader(&file);
+        reader.setNamespaceProcessing(false);
+        int depth = 0;
+        while (!reader.atEnd()) {
+            const auto token = reader.readNext();
+            if (token == QXmlStreamReader::StartElement) {
+                ++depth;
+                if (depth == 1) {
+                    writer.writeStartElement(reader.name().toString());
+                    writer.writeAttributes(reader.attributes());
+                    continue;
+                }
+                // A section of the root: dropped when it is the one being written or the
+                // obsolete shared one, copied otherwise.
+                const QString name = reader.attributes().value(kLowerName).toString();
+                const bool drop = reader.name() == kPortType
+                                  && (name == section || name == kNotDistinguish);
+                if (drop)
+                    reader.skipCurrentElement();
+                else
+                    CopyElement(reader, writer);
+                --depth;
+            } else if (token == QXmlStreamReader::EndElement && depth == 1) {
+                WriteSection(writer, section);
+                writer.writeEndElement();
+                --depth;
+            } else if (token == QXmlStreamReader::Comment && depth == 1) {
+                writer.writeComment(reader.text().toString());
+            }
+        }
+        if (reader.hasError()) {
+            qCDebug(lcController) << "setcontent for do error" << path;
+            return false;
+        }
+    } else {
+        writer.writeStartElement(kRoot);
+        WriteSection(writer, section);
+        writer.writeEndElement();
+    }
+    writer.writeEndDocument();
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+        qCDebug(lcController) << "open file error." << path;
+        return false;
+    }
+    file.write(out);
+    return file.commit();
 }
 
 } // namespace Ky
