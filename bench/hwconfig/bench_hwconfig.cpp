@@ -99,6 +99,11 @@ int main(int argc, char** argv)
     for (int i = 0; i < 100000; ++i)
         cards += "<Card><x Value=\"1\"/></Card>";
     std::printf("hostile 100000 cards: %.1f ms\n", OnceMs(Wrap(cards + "</CardInfo>")));
+    QByteArray plan = "<ModeSwitchPlan>";
+    for (int i = 0; i < 100000; ++i)
+        plan += "<CustomMode><Checked Value=\"1\"/><Start Value=\"12:00:00\"/>"
+                "<End Value=\"13:00:00\"/></CustomMode>";
+    std::printf("hostile 100000 plan slots: %.1f ms\n", OnceMs(Wrap(plan + "</ModeSwitchPlan>")));
     QByteArray binary(1 << 20, '\0');
     for (int i = 0; i < binary.size(); ++i)
         binary[i] = char((i * 2654435761u) >> 24);

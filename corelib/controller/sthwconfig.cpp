@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
 Q_LOGGING_CATEGORY(lcController, "kestrova.controller")
 
@@ -32,6 +33,26 @@ const char* BaseName(const char* path)
 #define KY_WHERE BaseName(__FILE__), __func__, __LINE__
 
 const QString kValue = QStringLiteral("Value");
+
+// Seconds from the local time of day to the UTC time of day, both read at the same instant
+// (whole seconds, as the clock text "hh:mm:ss" gives them).
+int LocalToUtcOffset()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const QTime local = QTime::fromString(now.time().toString(QStringLiteral("hh:mm:ss")),
+                                          QStringLiteral("hh:mm:ss"));
+    const QTime utc = QTime::fromString(now.toUTC().time().toString(QStringLiteral("hh:mm:ss")),
+                                        QStringLiteral("hh:mm:ss"));
+    return local.secsTo(utc);
+}
+
+// a * b and a + b for the written cell counts, saturated instead of overflowing on a record
+// that was never corrected.
+int Saturated(qint64 value)
+{
+    return int(qBound(qint64(std::numeric_limits<int>::min()), value,
+                      qint64(std::numeric_limits<int>::max())));
+}
 
 bool InRange(int value, int low, int high)
 {
@@ -387,8 +408,8 @@ void GeneratorConfig(QByteArray& buffer, ST_HwConfig& c, unsigned char netCard,
     BeginGeneratorBuf(buffer, netCard);
     if (groupFlags & HWG_Basic) {
         // The cell counts always follow the module geometry when written.
-        c.CellDataNum = c.CellScanRow * c.CellWidth;
-        c.CellScanNum = c.CellDataNum + c.CellNullNum;
+        c.CellDataNum = Saturated(qint64(c.CellScanRow) * c.CellWidth);
+        c.CellScanNum = Saturated(qint64(c.CellDataNum) + c.CellNullNum);
 #define KY_FIELD(name) GeneratorBuf(buffer, QStringLiteral(#name), c.name);
         KY_HW_BASIC_FIELDS(KY_FIELD)
 #undef KY_FIELD
@@ -478,13 +499,13 @@ void ReadRect(const KXmlElement& parent, int& x, int& y, int& w, int& h)
 
 // Parses "HH:MM:SS" (UTC in the document) into local seconds since midnight; a value that is
 // no time of day keeps the slot's default midnight.
-int ReadSlotTime(const KXmlElement& parent, const QString& tag)
+int ReadSlotTime(const KXmlElement& parent, const QString& tag, int utcToLocal)
 {
     const KXmlElement* e = parent.child(tag);
     if (!e)
         return 0;
     const QTime t = QTime::fromString(e->attribute(kValue), QStringLiteral("HH:mm:ss"));
-    return t.isValid() ? SecondsOf(Ky::UTC2Local(t)) : 0;
+    return t.isValid() ? SecondsOf(t.addSecs(utcToLocal)) : 0;
 }
 
 void ReadCardInfo(const KXmlElement& element, ST_HwConfig& config)
@@ -537,14 +558,16 @@ void ReadModeSwitchPlan(const KXmlElement& element, ST_HwConfig& config)
     // Only the last MaxSlots slots survive, so keep a ring of them while reading.
     CustomMode ring[ST_ModeSwitchPlan::MaxSlots];
     qint64 total = 0;
+    // Ky::UTC2Local for every slot, with the offset read once.
+    const int utcToLocal = -LocalToUtcOffset();
     for (const KXmlElement& slot : element.children) {
         if (slot.tag != QLatin1String("CustomMode"))
             continue;
         CustomMode m{false, 0, 0};
         const KXmlElement* checked = slot.child(QStringLiteral("Checked"));
         m.Checked = checked && checked->attribute(kValue).toUInt() != 0;
-        m.Start = ReadSlotTime(slot, QStringLiteral("Start"));
-        m.End = ReadSlotTime(slot, QStringLiteral("End"));
+        m.Start = ReadSlotTime(slot, QStringLiteral("Start"), utcToLocal);
+        m.End = ReadSlotTime(slot, QStringLiteral("End"), utcToLocal);
         ring[total % ST_ModeSwitchPlan::MaxSlots] = m;
         ++total;
     }
@@ -884,17 +907,6 @@ void SaveHwConfig(const QByteArray& document, unsigned int netCard)
 namespace Ky {
 
 namespace {
-
-// Seconds from the local time of day to the UTC time of day, both read at the same instant.
-int LocalToUtcOffset()
-{
-    const QDateTime now = QDateTime::currentDateTime();
-    const QTime local = QTime::fromString(now.time().toString(QStringLiteral("hh:mm:ss")),
-                                          QStringLiteral("hh:mm:ss"));
-    const QTime utc = QTime::fromString(now.toUTC().time().toString(QStringLiteral("hh:mm:ss")),
-                                        QStringLiteral("hh:mm:ss"));
-    return local.secsTo(utc);
-}
 
 QMutex& RootMutex()
 {

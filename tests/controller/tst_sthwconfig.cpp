@@ -856,6 +856,10 @@ void TestStHwConfig::hostileDocuments_data()
     for (int i = 0; i < 100000; ++i)
         cards += "<Card/>";
     QTest::newRow("100,000 cards") << Document(cards + "</CardInfo>");
+    QByteArray plan = "<ModeSwitchPlan>";
+    for (int i = 0; i < 100000; ++i)
+        plan += "<CustomMode><Start Value=\"12:00:00\"/><End Value=\"25:00:00\"/></CustomMode>";
+    QTest::newRow("100,000 plan slots") << Document(plan + "</ModeSwitchPlan>");
     const int depth = 100000;
     QTest::newRow("deeply nested") << Document(QByteArray("<CardInfo>").repeated(depth));
     QTest::newRow("deeply nested, closed")
