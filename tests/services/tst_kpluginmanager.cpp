@@ -87,6 +87,7 @@ public:
         QFile::remove(KAppConfig::AppDir() + QStringLiteral("PluginConfig.xml"));
         qunsetenv("KESTROVA_BIN_DIR");
         qApp->setProperty("fixtureQuit", QVariant());
+        qApp->setProperty("fixtureDeleted", QVariant());
     }
 
     // Copies fixture `id` into the plug-ins directory as `name`.
@@ -342,8 +343,10 @@ void TestKPluginManager::destroyQuitsEveryPluginInOrder()
     QCOMPARE(qApp->property("fixtureQuit").toStringList(), (QStringList{"b", "c", "a"}));
 
     qApp->setProperty("fixtureQuit", QVariant());
+    qApp->setProperty("fixtureDeleted", QVariant());
     KPluginManager::Destroy();
     QCOMPARE(qApp->property("fixtureQuit").toStringList(), (QStringList{"b", "c", "a"}));
+    QCOMPARE(qApp->property("fixtureDeleted").toStringList(), (QStringList{"b", "c", "a"}));
     KPluginManager::Destroy(); // a second call has nothing to do
 
     // A new manager loads the plug-ins again, with fresh plug-in objects.
