@@ -2,6 +2,7 @@
 
 #include "kcore_global.h"
 
+#include <QHash>
 #include <QIcon>
 #include <QList>
 #include <QString>
@@ -71,6 +72,7 @@ private:
     QList<INodePlugin*> m_override;
     QList<INodePlugin*> m_all;
     QList<QObject*> m_roots;
+    QHash<INodePlugin*, QObject*> m_rootOf;
 
     static KPluginManager* instance_;
 };

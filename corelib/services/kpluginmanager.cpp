@@ -45,8 +45,9 @@ void KPluginManager::Destroy()
         return;
     for (INodePlugin* plugin : std::as_const(instance_->m_all))
         plugin->AppQuit();
-    // The root objects own the plug-in interfaces; deleting them ends the plug-ins.
-    qDeleteAll(instance_->m_roots);
+    // The root objects are the plug-ins; they go in the all list's order, like AppQuit.
+    for (INodePlugin* plugin : std::as_const(instance_->m_all))
+        delete instance_->m_rootOf.value(plugin);
     delete instance_;
     instance_ = nullptr;
 }
@@ -103,9 +104,11 @@ void KPluginManager::AddRoot(QObject* root)
         m_all.append(controller);
         m_controllers.append(controller);
         m_roots.append(root);
+        m_rootOf.insert(controller, root);
     } else if (auto* node = qobject_cast<INodePlugin*>(root)) {
         m_all.append(node);
         m_roots.append(root);
+        m_rootOf.insert(node, root);
     }
 }
 

@@ -1,0 +1,43 @@
+#include "kframeplugin.h"
+
+#include "kareanode.h"
+#include "kframepanel.h"
+#include "kpluginart.h"
+
+namespace Ky {
+
+KFramePlugin::~KFramePlugin()
+{
+    delete m_panel.data();
+}
+
+QString KFramePlugin::name()
+{
+    return tr("Area");
+}
+
+QString KFramePlugin::type()
+{
+    return KAreaNode::TypeName();
+}
+
+const QIcon& KFramePlugin::icon()
+{
+    if (m_icon.isNull())
+        m_icon = PluginArt::KindIcon(PluginArt::Kind::Area);
+    return m_icon;
+}
+
+KNode* KFramePlugin::Create()
+{
+    return new KAreaNode;
+}
+
+INodeClient* KFramePlugin::GetClient()
+{
+    if (!m_panel)
+        m_panel = new KFramePanel;
+    return m_panel.data();
+}
+
+} // namespace Ky

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "inodeplugin.h"
+
+#include <QObject>
+#include <QPointer>
+
+namespace Ky {
+
+class KFramePanel;
+
+// The area kind. Its one editing panel is made on first use and shared by all areas.
+class KFramePlugin : public QObject, public INodePlugin
+{
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID KY_NODE_PLUGIN_IID)
+    Q_INTERFACES(Ky::INodePlugin)
+public:
+    ~KFramePlugin() override;
+
+    QString name() override;
+    KLevel level() override { return LEVEL_AREA; }
+    QString type() override;
+    const QIcon& icon() override;
+    KNode* Create() override;
+    INodeClient* GetClient() override;
+    // The area renderer of the preview is not part of this kind yet.
+    IFrameRender* CreateFrameRender(KNode*) override { return nullptr; }
+
+private:
+    QIcon m_icon;
+    QPointer<KFramePanel> m_panel;
+};
+
+} // namespace Ky
