@@ -14,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -105,9 +106,32 @@ KScenePanel::KScenePanel(QWidget* parent) : QWidget(parent)
                 [this, day](bool checked) { WriteWeekDay(day, checked); });
         m_weekDays.append(box);
     }
+    // Months: "UseSpacifiled" switches the limit on; "Month_<n>" is "1" when month n (1 to 12)
+    // may play.
+    m_months = new QGroupBox(tr("Only in these months"), schedule);
+    m_months->setObjectName(QStringLiteral("UseSpacifiled"));
+    m_months->setCheckable(true);
+    m_months->setFlat(true);
+    auto* months = new QGridLayout(m_months);
+    months->setHorizontalSpacing(12);
+    for (int month = 1; month <= 12; ++month) {
+        auto* box = new QCheckBox(QLocale().monthName(month, QLocale::ShortFormat), m_months);
+        box->setObjectName(QStringLiteral("Month_") + QString::number(month));
+        months->addWidget(box, (month - 1) / 6, (month - 1) % 6);
+        connect(box, &QCheckBox::toggled, this, [this, month](bool checked) {
+            if (m_node)
+                m_node->SetDateEnable(month, checked ? QStringLiteral("1") : QStringLiteral("0"));
+        });
+        m_monthBoxes.append(box);
+    }
+    connect(m_months, &QGroupBox::toggled, this, [this](bool checked) {
+        if (m_node)
+            m_node->SetAttribute(QStringLiteral("UseSpacifiled"), checked ? 1 : 0);
+    });
     auto* scheduleForm = new QFormLayout(schedule);
     scheduleForm->addRow(tr("Daily:"), window);
     scheduleForm->addRow(tr("Weekdays:"), days);
+    scheduleForm->addRow(m_months);
 
     m_border = new KBorderEdit(this);
 
@@ -180,10 +204,13 @@ void KScenePanel::Refresh()
     const QList<QWidget*> widgets = {m_playMode, m_playTime, m_playTimes, m_bgMode, m_alpha,
                                      m_startTime, m_stopTime};
     std::vector<QSignalBlocker> blockers;
-    blockers.reserve(size_t(widgets.size() + m_weekDays.size()));
+    blockers.reserve(size_t(widgets.size() + m_weekDays.size() + 1 + m_monthBoxes.size()));
     for (QWidget* widget : widgets)
         blockers.emplace_back(widget);
     for (QCheckBox* box : std::as_const(m_weekDays))
+        blockers.emplace_back(box);
+    blockers.emplace_back(m_months);
+    for (QCheckBox* box : std::as_const(m_monthBoxes))
         blockers.emplace_back(box);
 
     const int playMode = m_node->PlayMode();
@@ -213,6 +240,9 @@ void KScenePanel::Refresh()
                                                               : QTime(23, 59, 59));
     for (int day = 0; day < m_weekDays.size(); ++day)
         m_weekDays.at(day)->setChecked(m_node->GetWeekCheck(day) != 0);
+    m_months->setChecked(m_node->GetUseSpacifiled() != 0);
+    for (int month = 1; month <= m_monthBoxes.size(); ++month)
+        m_monthBoxes.at(month - 1)->setChecked(m_node->GetDateEnable(month) == QLatin1String("1"));
 }
 
 void KScenePanel::BrowseBackground()

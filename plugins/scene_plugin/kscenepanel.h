@@ -8,6 +8,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
@@ -18,8 +19,8 @@ namespace Ky {
 class KBorderEdit;
 class KColorButton;
 
-// The editing panel of a program: play mode and time, background, opacity, daily time window
-// and weekdays, border. Every edit goes straight to the bound program; changes made
+// The editing panel of a program: play mode and time, background, opacity, daily time window,
+// weekdays and months, border. Every edit goes straight to the bound program; changes made
 // elsewhere show at once.
 class KScenePanel : public QWidget, public INodeClient
 {
@@ -50,6 +51,8 @@ private:
     QTimeEdit* m_startTime = nullptr;
     QTimeEdit* m_stopTime = nullptr;
     QList<QCheckBox*> m_weekDays;
+    QGroupBox* m_months = nullptr;
+    QList<QCheckBox*> m_monthBoxes;
     KBorderEdit* m_border = nullptr;
 };
 

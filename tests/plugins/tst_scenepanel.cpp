@@ -92,6 +92,8 @@ void TestScenePanel::showsTheBoundProgram()
     other->SetSpaceStopTime(QTime(17, 45, 10));
     other->SetAttribute(QStringLiteral("Wednesday"), 1);
     other->SetAttribute(QStringLiteral("Sunday"), 1);
+    other->SetAttribute(QStringLiteral("UseSpacifiled"), 1);
+    other->SetDateEnable(12, QStringLiteral("1"));
     KPluginManager::instance()->GetClient(other);
 
     QCOMPARE(Find<QComboBox>("PlayMode")->currentIndex(), int(KSceneNode::PLAY_FIXED_TIME));
@@ -107,6 +109,9 @@ void TestScenePanel::showsTheBoundProgram()
     QVERIFY(Find<QCheckBox>("Wednesday")->isChecked());
     QVERIFY(Find<QCheckBox>("Sunday")->isChecked());
     QVERIFY(!Find<QCheckBox>("Monday")->isChecked());
+    QVERIFY(Find<QGroupBox>("UseSpacifiled")->isChecked());
+    QVERIFY(Find<QCheckBox>("Month_12")->isChecked());
+    QVERIFY(!Find<QCheckBox>("Month_1")->isChecked());
     // Showing a program writes nothing back.
     QCOMPARE(other->GetPlayTimes(), 4);
     QCOMPARE(other->GetAttribute(QStringLiteral("Monday")), QString());
@@ -133,6 +138,13 @@ void TestScenePanel::editsReachTheProgram()
     QCOMPARE(m_program->GetWeekCheck(5), 1);
     Find<QCheckBox>("Saturday")->setChecked(false);
     QCOMPARE(m_program->GetAttribute(QStringLiteral("Saturday")), QStringLiteral("0"));
+    Find<QGroupBox>("UseSpacifiled")->setChecked(true);
+    QCOMPARE(m_program->GetUseSpacifiled(), 1);
+    Find<QCheckBox>("Month_3")->setChecked(true);
+    QCOMPARE(m_program->GetDateEnable(3), QStringLiteral("1"));
+    Find<QCheckBox>("Month_3")->setChecked(false);
+    QCOMPARE(m_program->GetDateEnable(3), QStringLiteral("0"));
+    QCOMPARE(m_program->GetDateEnable(4), QString());
 }
 
 void TestScenePanel::followsChangesMadeElsewhere()
