@@ -1,0 +1,1 @@
+<Node Type="TestScreen"><Unknown/><Node Type="TestArea"><List Name="L" Index="5"/></Node></Node>
