@@ -17,6 +17,7 @@ class KCORE_EXPORT IpAddressWidget : public QWidget
     Q_OBJECT
 public:
     explicit IpAddressWidget(QWidget* parent = nullptr);
+    ~IpAddressWidget() override;
 
     void setText(const QString& text);
     QString text() const;

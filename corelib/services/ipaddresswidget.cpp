@@ -35,6 +35,16 @@ IpAddressWidget::IpAddressWidget(QWidget* parent)
     setAutoFillBackground(true);
 }
 
+IpAddressWidget::~IpAddressWidget()
+{
+    // The fields outlive this part of the object: the base class deletes them and a focused
+    // field then finishes editing. Nothing of theirs may reach this object any more.
+    for (QSpinBox* field : m_fields) {
+        field->removeEventFilter(this);
+        disconnect(field, nullptr, this, nullptr);
+    }
+}
+
 void IpAddressWidget::setText(const QString& text)
 {
     QHostAddress address;
