@@ -1,14 +1,19 @@
 // kestrova-cli: scripting access to the formats of Kestrova.
 //
-//     kestrova-cli <group> <command> [arguments]
+//     kestrova-cli <command> [arguments]   (hw takes a sub-command)
 //
-// Each group is one KCliCommand; add new ones to Commands() below.
+// Each command is one KCliCommand; add new ones to Commands() below.
 
 #include "kappconfig.h"
 #include "kclicommand.h"
+#include "kexportcommand.h"
+#include "kgeneratecommand.h"
 #include "khwcommand.h"
+#include "kinfocommand.h"
+#include "knewcommand.h"
+#include "kprompt.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
 #include <cstdio>
 #include <memory>
@@ -21,17 +26,21 @@ namespace {
 std::vector<std::unique_ptr<KCliCommand>> Commands()
 {
     std::vector<std::unique_ptr<KCliCommand>> commands;
+    commands.push_back(std::make_unique<KNewCommand>());
+    commands.push_back(std::make_unique<KInfoCommand>());
+    commands.push_back(std::make_unique<KGenerateCommand>());
+    commands.push_back(std::make_unique<KExportCommand>());
     commands.push_back(std::make_unique<KHwCommand>());
     return commands;
 }
 
 void Overview(QTextStream& s, const std::vector<std::unique_ptr<KCliCommand>>& commands)
 {
-    s << "Usage: kestrova-cli <group> <command> [arguments]\n\n"
-      << "Groups:\n";
+    s << "Usage: kestrova-cli <command> [arguments]\n\n"
+      << "Commands:\n";
     for (const auto& c : commands)
         s << "  " << c->name().leftJustified(10) << c->summary() << "\n";
-    s << "\nkestrova-cli <group> --help lists the commands of a group.\n"
+    s << "\nkestrova-cli <command> --help describes a command.\n"
       << "kestrova-cli --version prints the program version.\n";
     s.flush();
 }
@@ -40,7 +49,11 @@ void Overview(QTextStream& s, const std::vector<std::unique_ptr<KCliCommand>>& c
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // The plug-ins are widget libraries; the tool needs no display and never shows a window.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Ky::Prompt::SetInteractive(false);
     QCoreApplication::setApplicationName(QStringLiteral("kestrova-cli"));
     QCoreApplication::setApplicationVersion(Ky::KAppConfig::Version());
 
@@ -72,7 +85,7 @@ int main(int argc, char** argv)
             return code;
         }
     }
-    err << "kestrova-cli: unknown group '" << group << "'\n\n";
+    err << "kestrova-cli: unknown command '" << group << "'\n\n";
     Overview(err, commands);
     return ExitUsage;
 }

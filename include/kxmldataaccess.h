@@ -29,6 +29,10 @@ public:
     KNode* ReadNode(const QByteArray& data, KNode* parent) override;
     void WriteNode(KNode* node, QByteArray& data) override;
 
+    // Why the last Read or Write failed or read only part of the file; empty after a
+    // complete one. For callers that report to a log or a terminal instead of the operator.
+    QString ErrorString() const { return m_error; }
+
 private:
     // Tells the operator, once per kind for the life of this object, which kinds could not
     // be created and were kept unchanged.
@@ -36,6 +40,7 @@ private:
 
     QMutex m_mutex;
     QSet<QString> m_reported;
+    QString m_error;
 };
 
 } // namespace Ky

@@ -390,11 +390,13 @@ void AllowOwnerReadWrite(const QString& path)
 
 KNode* KXmlDataAccess::Read(const QString& path, KNode* parent)
 {
+    m_error.clear();
     AllowOwnerReadWrite(path);
     QFile file(path);
     // Not opened in text mode: the XML reader normalises line ends itself.
     if (!file.open(QIODevice::ReadOnly)) {
         qCDebug(lcProjectFile) << "cannot open" << path << file.errorString();
+        m_error = file.errorString();
         WarnOperator(tr("Read [") + path
                      + tr("] error! Insufficient permissions? Please try to run the program as "
                           "an administrator"));
@@ -404,12 +406,15 @@ KNode* KXmlDataAccess::Read(const QString& path, KNode* parent)
     TreeReader reader(xml);
     KNode* node = reader.ReadDocument(parent);
     file.close();
+    if (!node)
+        m_error = xml.hasError() ? xml.errorString() : tr("not a project file");
     if (node) {
         node->CleanDataChange();
         // Saving a partly read project over its file would lose the rest.
         if (xml.hasError()) {
             qCDebug(lcProjectFile) << "damaged project" << path << xml.errorString()
                                    << "at line" << xml.lineNumber();
+            m_error = tr("damaged at line %1: %2").arg(xml.lineNumber()).arg(xml.errorString());
             WarnOperator(tr("Read [") + path
                          + tr("] error! The file is damaged; only the part before the damage "
                               "was read. Save the project under a new name to keep the "
@@ -422,12 +427,16 @@ KNode* KXmlDataAccess::Read(const QString& path, KNode* parent)
 
 bool KXmlDataAccess::Write(KNode* node, const QString& path)
 {
-    if (!node)
+    m_error.clear();
+    if (!node) {
+        m_error = tr("nothing to write");
         return false;
+    }
     AllowOwnerReadWrite(path);
     // The new content goes to a temporary file that replaces the old one only when complete.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        m_error = file.errorString();
         WarnOperator(tr("Write [") + path
                      + tr("] error! Insufficient permissions? Please try to run the program as "
                           "an administrator"));
@@ -439,6 +448,7 @@ bool KXmlDataAccess::Write(KNode* node, const QString& path)
         file.cancelWriting();
     if (!file.commit()) {
         qCDebug(lcProjectFile) << "write failed" << path << file.errorString();
+        m_error = xml.hasError() ? tr("the document could not be encoded") : file.errorString();
         WarnOperator(tr("Write [") + path
                      + tr("] error! The file could not be written completely; its previous "
                           "content is kept."));

@@ -2,6 +2,7 @@
 
 #include "kareanode.h"
 #include "kframepanel.h"
+#include "kmodel.h"
 #include "kpluginart.h"
 
 namespace Ky {
@@ -38,6 +39,19 @@ INodeClient* KFramePlugin::GetClient()
     if (!m_panel)
         m_panel = new KFramePanel;
     return m_panel.data();
+}
+
+KNode* KFramePlugin::AddFile(KModel* model, const QModelIndex& parent, int row)
+{
+    KNode* target = model ? model->NodeFromIndex(parent) : nullptr;
+    if (!target || target->Level() != LEVEL_PROGRAM)
+        return nullptr;
+    auto* area = static_cast<KAreaNode*>(Create());
+    model->AddNode(row, parent, area);
+    area->SetUniqueName(name());
+    // A new area fills its program.
+    area->SetRect(QRect(QPoint(0, 0), area->MaxSize()));
+    return area;
 }
 
 } // namespace Ky

@@ -2,6 +2,7 @@
 
 #include "kordinaryscenenode.h"
 #include "kpluginart.h"
+#include "kmodel.h"
 #include "kscenepanel.h"
 
 namespace Ky {
@@ -38,6 +39,17 @@ INodeClient* KScenePlugin::GetClient()
     if (!m_panel)
         m_panel = new KScenePanel;
     return m_panel.data();
+}
+
+KNode* KScenePlugin::AddFile(KModel* model, const QModelIndex& parent, int row)
+{
+    KNode* target = model ? model->NodeFromIndex(parent) : nullptr;
+    if (!target || target->Level() != LEVEL_SCREEN)
+        return nullptr;
+    KNode* node = Create();
+    model->AddNode(row, parent, node);
+    node->SetUniqueName(name());
+    return node;
 }
 
 } // namespace Ky

@@ -24,6 +24,8 @@ public:
     const QIcon& icon() override;
     KNode* Create() override;
     INodeClient* GetClient() override;
+    // A new, empty node of the kind under parent at row, named after the kind.
+    KNode* AddFile(KModel* model, const QModelIndex& parent, int row) override;
 
 private:
     QIcon m_icon;

@@ -1,6 +1,7 @@
 #include "kscreenplugin.h"
 
 #include "kcontrollermodels.h"
+#include "kmodel.h"
 #include "kpluginart.h"
 #include "kscreennode.h"
 
@@ -26,6 +27,17 @@ const QIcon& KScreenPlugin::icon()
 KNode* KScreenPlugin::Create()
 {
     return new KScreenNode;
+}
+
+KNode* KScreenPlugin::AddFile(KModel* model, const QModelIndex& parent, int row)
+{
+    // Screens live only at the top of the tree.
+    if (!model || parent.isValid())
+        return nullptr;
+    KNode* node = Create();
+    model->AddNode(row, parent, node);
+    node->SetUniqueName(name());
+    return node;
 }
 
 // Unknown models answer with nothing: no pixels, no size, no features.

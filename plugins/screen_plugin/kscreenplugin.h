@@ -20,6 +20,8 @@ public:
     QString type() override;
     const QIcon& icon() override;
     KNode* Create() override;
+    // A new screen at row of the model's top level; its size and model are set by the caller.
+    KNode* AddFile(KModel* model, const QModelIndex& parent, int row) override;
 
     int MaxPixelCount(const QString& model) override;
     QSize MaxScreenSize(const QString& model) override;

@@ -1,3 +1,4 @@
+#include "clirun.h"
 #include "kscantiming.h"
 #include "ktestmain.h"
 #include "sthwconfig.h"
@@ -14,33 +15,8 @@
 
 namespace {
 
-struct Result
-{
-    int code = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Result Cli(const QStringList& args, const QByteArray& input = QByteArray())
-{
-    QProcess p;
-    const QString bin = qEnvironmentVariable("KESTROVA_BIN_DIR");
-    p.start(QDir(bin).filePath(QStringLiteral("kestrova-cli")), args);
-    Result r;
-    if (!p.waitForStarted(10000))
-        return r;
-    if (!input.isEmpty())
-        p.write(input);
-    p.closeWriteChannel();
-    if (!p.waitForFinished(30000)) {
-        p.kill();
-        return r;
-    }
-    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
-}
+using CliRun::Cli;
+using CliRun::Result;
 
 QJsonObject Json(const QByteArray& data)
 {
@@ -222,7 +198,7 @@ void TestCliHw::failures_data()
     QTest::addColumn<QByteArray>("message");
     const QString broken = write("broken.xml", "<BoxHwConfig><CellWidth Value=\"3\"");
     QTest::newRow("no arguments") << QStringList{} << 2 << QByteArray("Usage");
-    QTest::newRow("unknown group") << QStringList{"frobnicate"} << 2 << QByteArray("unknown group");
+    QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2 << QByteArray("unknown command");
     QTest::newRow("hw alone") << QStringList{"hw"} << 2 << QByteArray("Usage");
     QTest::newRow("unknown command") << QStringList{"hw", "write"} << 2 << QByteArray("unknown command");
     QTest::newRow("defaults with argument") << QStringList{"hw", "defaults", "x"} << 2 << QByteArray("no arguments");

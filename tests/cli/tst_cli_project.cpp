@@ -1,0 +1,338 @@
+#include "clirun.h"
+#include "ktestmain.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+using CliRun::Cli;
+using CliRun::Result;
+
+namespace {
+
+QByteArray FileMd5(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Md5).toHex();
+}
+
+QJsonObject Info(const QString& project)
+{
+    const Result r = Cli({"info", "--json", project});
+    return r.code == 0 ? QJsonDocument::fromJson(r.out).object() : QJsonObject();
+}
+
+QStringList Entries(const QString& dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                               QDir::Name);
+}
+
+// A screen with a program, an area and an item of a kind no plug-in provides, with
+// attribute values that need escaping.
+const char* kProjectWithUnknownKind = R"(<?xml version="1.0" encoding="UTF-8"?>
+<Node Level="1" Type="KY_Screen_Plugin">
+ <Attribute Name="__NAME__">hand</Attribute>
+ <Attribute Name="DeviceModel">Q742</Attribute>
+ <Attribute Name="Width">64</Attribute><Attribute Name="Height">32</Attribute>
+ <Node Level="2" Type="KY_OrdinaryScene_Plugin">
+  <Attribute Name="__NAME__">a &lt;b&gt; &amp; "c"&#10;d</Attribute>
+  <Node Level="3" Type="KY_Frame_Plugin">
+   <Attribute Name="Width">64</Attribute><Attribute Name="Height">32</Attribute>
+   <Node Level="4" Type="KY_Hologram_Plugin"><Attribute Name="Beam">7</Attribute></Node>
+  </Node>
+ </Node>
+</Node>
+)";
+
+} // namespace
+
+class TestCliProject : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void newMakesScreenProgramAndArea_data();
+    void newMakesScreenProgramAndArea();
+    void newRefuses_data();
+    void newRefuses();
+    void generateWritesTheFilesItLists();
+    void generateFailures_data();
+    void generateFailures();
+    void generateClearsForeignDirectoryOnlyWhenForced();
+    void exportWritesAnEqualProject();
+    void infoShowsUnknownKindsAndEscapes();
+    void help_data();
+    void help();
+
+private:
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QString newProject(const QString& name);
+    QTemporaryDir m_dir;
+};
+
+QString TestCliProject::newProject(const QString& name)
+{
+    const QString file = path(name);
+    const Result r = Cli({"new", "--model", "Q741", "--size", "128x64", "--force", file});
+    return r.code == 0 ? file : QString();
+}
+
+void TestCliProject::newMakesScreenProgramAndArea_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::newRow("cascading") << "Q743" << "256x128" << 256 << 128;
+    QTest::newRow("single port") << "V7" << "64X32" << 64 << 32;
+}
+
+void TestCliProject::newMakesScreenProgramAndArea()
+{
+    QFETCH(QString, model);
+    QFETCH(QString, size);
+    QFETCH(int, width);
+    QFETCH(int, height);
+    const QString file = path(QStringLiteral("sign.%1.boo").arg(model));
+    const Result r = Cli({"new", "--model", model, "--size", size, file});
+    QCOMPARE(r.code, 0);
+
+    const QJsonObject screen = Info(file);
+    QCOMPARE(screen["type"].toString(), QStringLiteral("KY_Screen_Plugin"));
+    QCOMPARE(screen["name"].toString(), QStringLiteral("sign.%1").arg(model));
+    const QJsonObject attributes = screen["attributes"].toObject();
+    QCOMPARE(attributes["DeviceModel"].toString(), model);
+    QCOMPARE(attributes["Width"].toString().toInt(), width);
+    QCOMPARE(attributes["Height"].toString().toInt(), height);
+
+    const QJsonArray programs = screen["children"].toArray();
+    QCOMPARE(programs.size(), 1);
+    const QJsonObject program = programs.at(0).toObject();
+    QCOMPARE(program["type"].toString(), QStringLiteral("KY_OrdinaryScene_Plugin"));
+    QCOMPARE(program["name"].toString(), QStringLiteral("Program1"));
+    const QJsonArray areas = program["children"].toArray();
+    QCOMPARE(areas.size(), 1);
+    const QJsonObject area = areas.at(0).toObject();
+    QCOMPARE(area["type"].toString(), QStringLiteral("KY_Frame_Plugin"));
+    QCOMPARE(area["name"].toString(), QStringLiteral("Area1"));
+    // The new area fills the screen.
+    QCOMPARE(area["attributes"].toObject()["Width"].toString().toInt(), width);
+    QCOMPARE(area["attributes"].toObject()["Height"].toString().toInt(), height);
+}
+
+void TestCliProject::newRefuses_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QByteArray>("message");
+    const QString file = QStringLiteral("@");
+    QTest::newRow("unknown model") << QStringList{"--model", "Z9", "--size", "64x32", file} << 1
+                                   << QByteArray("unknown controller model 'Z9'");
+    QTest::newRow("size text") << QStringList{"--model", "V7", "--size", "64", file} << 2
+                               << QByteArray("not a size");
+    QTest::newRow("zero side") << QStringList{"--model", "V7", "--size", "0x32", file} << 2
+                               << QByteArray("not a size");
+    QTest::newRow("over the limit")
+        << QStringList{"--model", "V7", "--size", "99999x10", file} << 1
+        << QByteArray("V7 drives screens from");
+    QTest::newRow("no file") << QStringList{"--model", "V7", "--size", "64x32"} << 2
+                             << QByteArray("needs --model, --size and FILE");
+    QTest::newRow("stray option")
+        << QStringList{"--model", "V7", "--size", "64x32", "--colour", file} << 2
+        << QByteArray("unexpected argument '--colour'");
+    QTest::newRow("existing file") << QStringList{"--model", "V7", "--size", "64x32", "!"} << 1
+                                   << QByteArray("exists; give --force");
+    QTest::newRow("missing directory")
+        << QStringList{"--model", "V7", "--size", "64x32", "nowhere/x.boo"} << 1
+        << QByteArray("no such directory");
+}
+
+void TestCliProject::newRefuses()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, code);
+    QFETCH(QByteArray, message);
+    // "@" stands for a fresh path, "!" for a file that exists and must survive.
+    const QByteArray kept("not a project, but mine");
+    for (QString& arg : args) {
+        if (arg == QLatin1String("@")) {
+            arg = path(QStringLiteral("refused.boo"));
+        } else if (arg == QLatin1String("!")) {
+            arg = path(QStringLiteral("kept.boo"));
+            QFile f(arg);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(kept);
+        } else if (arg.startsWith(QLatin1String("nowhere"))) {
+            arg = path(arg);
+        }
+    }
+    const Result r = Cli(QStringList{"new"} + args);
+    QCOMPARE(r.code, code);
+    QVERIFY2(r.err.contains(message), r.err.constData());
+    QVERIFY(!QFileInfo::exists(path(QStringLiteral("refused.boo"))));
+    if (QFileInfo::exists(path(QStringLiteral("kept.boo")))) {
+        QFile f(path(QStringLiteral("kept.boo")));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), kept);
+    }
+}
+
+void TestCliProject::generateWritesTheFilesItLists()
+{
+    const QString project = newProject(QStringLiteral("gen.boo"));
+    QVERIFY(!project.isEmpty());
+    const QString out = path(QStringLiteral("send"));
+    const Result r = Cli({"generate", project, out});
+    QCOMPARE(r.code, 0);
+
+    const QList<QByteArray> lines = r.out.trimmed().split('\n');
+    // A project without media: the description and its copy under its digest.
+    QCOMPARE(lines.size(), 1);
+    for (const QByteArray& line : lines) {
+        const QList<QByteArray> fields = line.split(' ');
+        QCOMPARE(fields.size(), 2);
+        const QString file = QString::fromUtf8(fields.at(0));
+        QCOMPARE(FileMd5(file), fields.at(1));
+        QCOMPARE(QFileInfo(file).completeBaseName().toUtf8(), fields.at(1));
+        QCOMPARE(QFileInfo(file).absolutePath(), QFileInfo(out).absoluteFilePath());
+    }
+    const QString digest = QString::fromUtf8(lines.first().split(' ').at(1));
+    QCOMPARE(Entries(out), (QStringList{digest + ".boo", "config.boo"}));
+    QCOMPARE(FileMd5(QDir(out).filePath("config.boo")), digest.toUtf8());
+
+    // Generating again into the same send directory replaces it.
+    QCOMPARE(Cli({"generate", project, out}).code, 0);
+    QCOMPARE(Entries(out).size(), 2);
+}
+
+void TestCliProject::generateFailures_data()
+{
+    QTest::addColumn<QByteArray>("content"); // empty: the file does not exist
+    QTest::addColumn<QByteArray>("message");
+    QTest::newRow("missing") << QByteArray() << QByteArray("no such file");
+    QTest::newRow("garbage") << QByteArray("\x01\x02\xff\xfe garbage \x00", 16)
+                             << QByteArray("cannot read the project");
+    QTest::newRow("truncated") << QByteArray("<?xml version=\"1.0\"?><Node Type=\"KY_Screen_Plugin\""
+                                             " Level=\"1\"><Attribute Name=\"W")
+                               << QByteArray("damaged");
+    QTest::newRow("no screen") << QByteArray("<?xml version=\"1.0\"?><Node Type=\"KY_Frame_Plugin\""
+                                             " Level=\"3\"/>")
+                               << QByteArray("holds no screen");
+}
+
+void TestCliProject::generateFailures()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QByteArray, message);
+    const QString project = path(QStringLiteral("bad-%1.boo").arg(QTest::currentDataTag()));
+    if (!content.isEmpty()) {
+        QFile f(project);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
+    const QString out = path(QStringLiteral("bad-out"));
+    const Result r = Cli({"generate", project, out});
+    QVERIFY2(r.code != 0 && r.code != -1, r.err.constData());
+    QVERIFY2(r.err.contains(message), r.err.constData());
+    QVERIFY(r.out.isEmpty());
+}
+
+void TestCliProject::generateClearsForeignDirectoryOnlyWhenForced()
+{
+    const QString project = newProject(QStringLiteral("force.boo"));
+    QVERIFY(!project.isEmpty());
+    const QString out = path(QStringLiteral("foreign"));
+    QVERIFY(QDir().mkpath(out));
+    QFile precious(QDir(out).filePath("notes.txt"));
+    QVERIFY(precious.open(QIODevice::WriteOnly));
+    precious.close();
+
+    Result r = Cli({"generate", project, out});
+    QCOMPARE(r.code, 1);
+    QVERIFY(r.err.contains("--force"));
+    QVERIFY(precious.exists());
+
+    r = Cli({"generate", "--force", project, out});
+    QCOMPARE(r.code, 0);
+    QVERIFY(!precious.exists());
+    QVERIFY(Entries(out).contains("config.boo"));
+}
+
+void TestCliProject::exportWritesAnEqualProject()
+{
+    const QString project = newProject(QStringLiteral("exp.boo"));
+    QVERIFY(!project.isEmpty());
+    const QByteArray before = FileMd5(project);
+    const QString out = path(QStringLiteral("exported/deeper"));
+    const Result r = Cli({"export", project, out});
+    QCOMPARE(r.code, 0);
+    const QString copy = QDir(out).filePath("exp.boo");
+    QCOMPARE(QString::fromUtf8(r.out.trimmed()), copy);
+    // The same tree, marked as an exported copy whose media are not imported yet.
+    QJsonObject expected = Info(project);
+    QVERIFY(!expected.isEmpty());
+    QJsonObject attributes = expected["attributes"].toObject();
+    attributes["FileNotImport"] = "1";
+    expected["attributes"] = attributes;
+    QCOMPARE(Info(copy), expected);
+    QCOMPARE(FileMd5(project), before);
+
+    // Onto itself it would replace the project with its exported form.
+    QCOMPARE(Cli({"export", project, m_dir.path()}).code, 1);
+    QCOMPARE(FileMd5(project), before);
+}
+
+void TestCliProject::infoShowsUnknownKindsAndEscapes()
+{
+    const QString project = path(QStringLiteral("hand.boo"));
+    QFile f(project);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(kProjectWithUnknownKind);
+    f.close();
+
+    const QJsonObject screen = Info(project);
+    const QJsonObject program = screen["children"].toArray().at(0).toObject();
+    QCOMPARE(program["name"].toString(), QStringLiteral("a <b> & \"c\"\nd"));
+    const QJsonObject area = program["children"].toArray().at(0).toObject();
+    const QJsonObject item = area["children"].toArray().at(0).toObject();
+    QCOMPARE(item["type"].toString(), QStringLiteral("KY_Hologram_Plugin"));
+    QCOMPARE(item["level"].toString(), QStringLiteral("content"));
+    QCOMPARE(item["opaque"].toBool(), true);
+
+    const Result text = Cli({"info", project});
+    QCOMPARE(text.code, 0);
+    // One line per value: the line break is written as an escape.
+    QVERIFY2(text.out.contains("program KY_OrdinaryScene_Plugin \"a <b> & \\\"c\\\"\\nd\""),
+             text.out.constData());
+    QVERIFY(text.out.contains("content KY_Hologram_Plugin"));
+    QVERIFY(text.out.contains("kind not installed"));
+}
+
+void TestCliProject::help_data()
+{
+    QTest::addColumn<QString>("command");
+    for (const char* command : {"new", "info", "generate", "export"})
+        QTest::newRow(command) << QString::fromLatin1(command);
+}
+
+void TestCliProject::help()
+{
+    QFETCH(QString, command);
+    const QByteArray usage = QByteArray("Usage: kestrova-cli ") + command.toUtf8();
+    const Result r = Cli({command, "--help"});
+    QCOMPARE(r.code, 0);
+    QVERIFY(r.out.startsWith(usage));
+    const Result bare = Cli({command});
+    QCOMPARE(bare.code, 2);
+    QVERIFY(bare.err.contains(usage));
+}
+
+KESTROVA_TEST_MAIN(TestCliProject)
+#include "tst_cli_project.moc"
