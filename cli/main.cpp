@@ -5,6 +5,7 @@
 // Each command is one KCliCommand; add new ones to Commands() below.
 
 #include "kappconfig.h"
+#include "kaddcommand.h"
 #include "kclicommand.h"
 #include "kexportcommand.h"
 #include "kgeneratecommand.h"
@@ -28,6 +29,7 @@ std::vector<std::unique_ptr<KCliCommand>> Commands()
     std::vector<std::unique_ptr<KCliCommand>> commands;
     commands.push_back(std::make_unique<KNewCommand>());
     commands.push_back(std::make_unique<KInfoCommand>());
+    commands.push_back(std::make_unique<KAddCommand>());
     commands.push_back(std::make_unique<KGenerateCommand>());
     commands.push_back(std::make_unique<KExportCommand>());
     commands.push_back(std::make_unique<KHwCommand>());

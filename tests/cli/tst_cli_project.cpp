@@ -68,6 +68,8 @@ private Q_SLOTS:
     void generateClearsForeignDirectoryOnlyWhenForced();
     void exportWritesAnEqualProject();
     void infoShowsUnknownKindsAndEscapes();
+    void addRefusesWithoutChangingTheProject_data();
+    void addRefusesWithoutChangingTheProject();
     void help_data();
     void help();
 
@@ -315,10 +317,36 @@ void TestCliProject::infoShowsUnknownKindsAndEscapes()
     QVERIFY(text.out.contains("kind not installed"));
 }
 
+void TestCliProject::addRefusesWithoutChangingTheProject_data()
+{
+    QTest::addColumn<QString>("media");
+    QTest::addColumn<QByteArray>("message");
+    QTest::newRow("missing") << "absent.png" << QByteArray("no such file");
+    QTest::newRow("no kind takes it") << "notes.txt" << QByteArray("no installed content kind");
+}
+
+void TestCliProject::addRefusesWithoutChangingTheProject()
+{
+    QFETCH(QString, media);
+    QFETCH(QByteArray, message);
+    const QString project = newProject(QStringLiteral("add.boo"));
+    QVERIFY(!project.isEmpty());
+    QFile notes(path(QStringLiteral("notes.txt")));
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    notes.write("plain text");
+    notes.close();
+    const QByteArray before = FileMd5(project);
+
+    const Result r = Cli({"add", project, path(media)});
+    QCOMPARE(r.code, 1);
+    QVERIFY2(r.err.contains(message), r.err.constData());
+    QCOMPARE(FileMd5(project), before);
+}
+
 void TestCliProject::help_data()
 {
     QTest::addColumn<QString>("command");
-    for (const char* command : {"new", "info", "generate", "export"})
+    for (const char* command : {"new", "info", "add", "generate", "export"})
         QTest::newRow(command) << QString::fromLatin1(command);
 }
 
