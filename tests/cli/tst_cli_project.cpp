@@ -219,7 +219,7 @@ void TestCliProject::generateFailures_data()
     QTest::addColumn<QByteArray>("content"); // empty: the file does not exist
     QTest::addColumn<QByteArray>("message");
     QTest::newRow("missing") << QByteArray() << QByteArray("no such file");
-    QTest::newRow("garbage") << QByteArray("\x01\x02\xff\xfe garbage \x00", 16)
+    QTest::newRow("garbage") << QByteArray::fromHex("0102fffe2067617262616765002001")
                              << QByteArray("cannot read the project");
     QTest::newRow("truncated") << QByteArray("<?xml version=\"1.0\"?><Node Type=\"KY_Screen_Plugin\""
                                              " Level=\"1\"><Attribute Name=\"W")
