@@ -12,6 +12,7 @@
 #include "khwcommand.h"
 #include "kinfocommand.h"
 #include "knewcommand.h"
+#include "ksnapshotcommand.h"
 #include "kprompt.h"
 
 #include <QApplication>
@@ -32,6 +33,7 @@ std::vector<std::unique_ptr<KCliCommand>> Commands()
     commands.push_back(std::make_unique<KAddCommand>());
     commands.push_back(std::make_unique<KGenerateCommand>());
     commands.push_back(std::make_unique<KExportCommand>());
+    commands.push_back(std::make_unique<KSnapshotCommand>());
     commands.push_back(std::make_unique<KHwCommand>());
     return commands;
 }
