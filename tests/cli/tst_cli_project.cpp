@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -70,6 +71,9 @@ private Q_SLOTS:
     void infoShowsUnknownKindsAndEscapes();
     void addRefusesWithoutChangingTheProject_data();
     void addRefusesWithoutChangingTheProject();
+    void snapshotHasTheScreenSize();
+    void snapshotRefuses_data();
+    void snapshotRefuses();
     void help_data();
     void help();
 
@@ -343,10 +347,57 @@ void TestCliProject::addRefusesWithoutChangingTheProject()
     QCOMPARE(FileMd5(project), before);
 }
 
+void TestCliProject::snapshotHasTheScreenSize()
+{
+    const QString project = newProject(QStringLiteral("snap.boo"));
+    QVERIFY(!project.isEmpty());
+    const QString png = path(QStringLiteral("snap.png"));
+    const Result r = Cli({"snapshot", project, "--at", "120", png});
+    QVERIFY2(r.code == 0, r.err.constData());
+    const QImage frame(png);
+    QCOMPARE(frame.size(), QSize(128, 64));
+}
+
+void TestCliProject::snapshotRefuses_data()
+{
+    QTest::addColumn<QStringList>("args"); // "@" is a fresh project
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QByteArray>("message");
+    QTest::newRow("no moment") << QStringList{"@", "out.png"} << 2 << QByteArray("needs FILE, --at");
+    QTest::newRow("negative moment") << QStringList{"@", "--at", "-5", "out.png"} << 2
+                                     << QByteArray("--at takes milliseconds");
+    QTest::newRow("program 0") << QStringList{"@", "--program", "0", "--at", "0", "out.png"} << 2
+                               << QByteArray("--program takes a number");
+    QTest::newRow("no such program")
+        << QStringList{"@", "--program", "2", "--at", "0", "out.png"} << 1
+        << QByteArray("has 1 program(s), not 2");
+    QTest::newRow("missing project") << QStringList{"absent.boo", "--at", "0", "out.png"} << 1
+                                     << QByteArray("no such file");
+}
+
+void TestCliProject::snapshotRefuses()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, code);
+    QFETCH(QByteArray, message);
+    const QString project = newProject(QStringLiteral("snaprefused.boo"));
+    QVERIFY(!project.isEmpty());
+    for (QString& arg : args) {
+        if (arg == QLatin1String("@"))
+            arg = project;
+        else if (arg.endsWith(QLatin1String(".png")) || arg == QLatin1String("absent.boo"))
+            arg = path(arg);
+    }
+    const Result r = Cli(QStringList{"snapshot"} + args);
+    QCOMPARE(r.code, code);
+    QVERIFY2(r.err.contains(message), r.err.constData());
+    QVERIFY(!QFileInfo::exists(path(QStringLiteral("out.png"))));
+}
+
 void TestCliProject::help_data()
 {
     QTest::addColumn<QString>("command");
-    for (const char* command : {"new", "info", "add", "generate", "export"})
+    for (const char* command : {"new", "info", "add", "generate", "export", "snapshot"})
         QTest::newRow(command) << QString::fromLatin1(command);
 }
 
