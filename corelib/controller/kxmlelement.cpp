@@ -9,6 +9,23 @@ namespace Ky {
 
 namespace {
 
+// The reader's attributes share its text buffer; kept as they are, later tokens make the
+// reader copy that buffer, which turns a document of many elements quadratic. Ordinary
+// attributes are copied out; one of a huge value (a table) is cheaper kept shared.
+QXmlStreamAttributes OwnAttributes(const QXmlStreamAttributes& read)
+{
+    constexpr qsizetype kCopiedValueChars = 64 * 1024;
+    for (const QXmlStreamAttribute& a : read) {
+        if (a.value().size() > kCopiedValueChars)
+            return read;
+    }
+    QXmlStreamAttributes own;
+    own.reserve(read.size());
+    for (const QXmlStreamAttribute& a : read)
+        own.append(a.namespaceUri().toString(), a.name().toString(), a.value().toString());
+    return own;
+}
+
 bool Parse(QXmlStreamReader& reader, KXmlElement& root, int maxDepth, KXmlError* error)
 {
     reader.setNamespaceProcessing(false);
@@ -22,7 +39,7 @@ bool Parse(QXmlStreamReader& reader, KXmlElement& root, int maxDepth, KXmlError*
             if (depth == 0) {
                 root = KXmlElement();
                 root.tag = reader.name().toString();
-                root.attributes = reader.attributes();
+                root.attributes = OwnAttributes(reader.attributes());
                 open.push_back(&root);
                 haveRoot = true;
             } else if (depth <= maxDepth && int(open.size()) == depth) {
@@ -30,7 +47,7 @@ bool Parse(QXmlStreamReader& reader, KXmlElement& root, int maxDepth, KXmlError*
                 parent.children.emplace_back();
                 KXmlElement& e = parent.children.back();
                 e.tag = reader.name().toString();
-                e.attributes = reader.attributes();
+                e.attributes = OwnAttributes(reader.attributes());
                 open.push_back(&e);
             }
             break;

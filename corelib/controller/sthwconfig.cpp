@@ -499,12 +499,26 @@ void ReadRect(const KXmlElement& parent, int& x, int& y, int& w, int& h)
 
 // Parses "HH:MM:SS" (UTC in the document) into local seconds since midnight; a value that is
 // no time of day keeps the slot's default midnight.
+// "hh:mm:ss" as written by GeneratorConfig, parsed without the general date-time parser,
+// which dominates reading a document with many slots. Anything else takes the general path.
+QTime ParseSlotClock(const QString& text)
+{
+    auto digit = [&](int i) { return text.at(i).unicode() - u'0'; };
+    auto isDigit = [&](int i) { return text.at(i) >= u'0' && text.at(i) <= u'9'; };
+    if (text.size() == 8 && text.at(2) == u':' && text.at(5) == u':' && isDigit(0)
+        && isDigit(1) && isDigit(3) && isDigit(4) && isDigit(6) && isDigit(7)) {
+        return QTime(digit(0) * 10 + digit(1), digit(3) * 10 + digit(4),
+                     digit(6) * 10 + digit(7));
+    }
+    return QTime::fromString(text, QStringLiteral("HH:mm:ss"));
+}
+
 int ReadSlotTime(const KXmlElement& parent, const QString& tag, int utcToLocal)
 {
     const KXmlElement* e = parent.child(tag);
     if (!e)
         return 0;
-    const QTime t = QTime::fromString(e->attribute(kValue), QStringLiteral("HH:mm:ss"));
+    const QTime t = ParseSlotClock(e->attribute(kValue));
     return t.isValid() ? SecondsOf(t.addSecs(utcToLocal)) : 0;
 }
 
