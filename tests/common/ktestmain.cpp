@@ -1,8 +1,28 @@
 #include "ktestmain.h"
 
 #include <QDir>
+#include <QWidget>
 
 namespace Ky::Test {
+
+void SaveScreenshot(const QImage& image, const QString& name)
+{
+    const QString dir = qEnvironmentVariable("KESTROVA_SCREENSHOT_DIR");
+    if (dir.isEmpty() || image.isNull())
+        return;
+    QDir().mkpath(dir);
+    const QString path = QDir(dir).filePath(name + QStringLiteral(".png"));
+    if (!image.save(path, "PNG"))
+        qWarning("cannot save the screenshot %s", qPrintable(path));
+}
+
+void SaveScreenshot(QWidget* widget, const QString& name)
+{
+    if (!widget || qEnvironmentVariableIsEmpty("KESTROVA_SCREENSHOT_DIR"))
+        return;
+    widget->adjustSize();
+    SaveScreenshot(widget->grab().toImage(), name);
+}
 
 Environment::Environment()
 {

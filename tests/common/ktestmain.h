@@ -4,10 +4,18 @@
 // directory, so tests run in parallel and beside a running program without sharing state.
 
 #include <QApplication>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
+class QWidget;
+
 namespace Ky::Test {
+
+// Saves what a test shows as <name>.png into $KESTROVA_SCREENSHOT_DIR, so that people can
+// look at panels and frames the tests build; does nothing when the variable is not set.
+void SaveScreenshot(const QImage& image, const QString& name);
+void SaveScreenshot(QWidget* widget, const QString& name);
 
 // Prepares the environment before the application object exists. Keeps the directory alive.
 class Environment

@@ -62,6 +62,7 @@ void TestFramePanel::init()
 
 void TestFramePanel::cleanup()
 {
+    Test::SaveScreenshot(m_panel, QStringLiteral("frame_panel"));
     KPluginManager::instance()->GetClient(m_area)->SetNode(nullptr);
     m_screen.reset();
 }

@@ -74,6 +74,7 @@ void TestScenePanel::init()
 
 void TestScenePanel::cleanup()
 {
+    Test::SaveScreenshot(m_panel, QStringLiteral("scene_panel"));
     KPluginManager::instance()->GetClient(m_program)->SetNode(nullptr);
     m_screen.reset();
     m_panel = nullptr;
