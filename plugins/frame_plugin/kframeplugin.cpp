@@ -2,6 +2,7 @@
 
 #include "kareanode.h"
 #include "kframepanel.h"
+#include "kframerender.h"
 #include "kpluginart.h"
 
 namespace Ky {
@@ -38,6 +39,12 @@ INodeClient* KFramePlugin::GetClient()
     if (!m_panel)
         m_panel = new KFramePanel;
     return m_panel.data();
+}
+
+IFrameRender* KFramePlugin::CreateFrameRender(KNode* node)
+{
+    auto* area = qobject_cast<KFrameNode*>(node);
+    return area ? new KFrameRender(area) : nullptr;
 }
 
 } // namespace Ky

@@ -24,8 +24,7 @@ public:
     const QIcon& icon() override;
     KNode* Create() override;
     INodeClient* GetClient() override;
-    // The area renderer of the preview is not part of this kind yet.
-    IFrameRender* CreateFrameRender(KNode*) override { return nullptr; }
+    IFrameRender* CreateFrameRender(KNode* node) override;
 
 private:
     QIcon m_icon;

@@ -2,6 +2,7 @@
 
 #include "kordinaryscenenode.h"
 #include "kpluginart.h"
+#include "kprogramrender.h"
 #include "kscenepanel.h"
 
 namespace Ky {
@@ -38,6 +39,12 @@ INodeClient* KScenePlugin::GetClient()
     if (!m_panel)
         m_panel = new KScenePanel;
     return m_panel.data();
+}
+
+IFrameRender* KScenePlugin::CreateFrameRender(KNode* node)
+{
+    auto* program = qobject_cast<KSceneNode*>(node);
+    return program ? new KProgramRender(program) : nullptr;
 }
 
 } // namespace Ky

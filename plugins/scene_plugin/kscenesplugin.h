@@ -24,6 +24,7 @@ public:
     const QIcon& icon() override;
     KNode* Create() override;
     INodeClient* GetClient() override;
+    IFrameRender* CreateFrameRender(KNode* node) override;
 
 private:
     QIcon m_icon;
