@@ -224,7 +224,7 @@ bool Run::CopyImage()
     if (d.Width <= 0 || d.Height <= 0 || d.Left < 0 || d.Top < 0
         || qint64(d.Left) + d.Width > m_screen.width()
         || qint64(d.Top) + d.Height > m_screen.height()) {
-        qDebug() << QStringLiteral("Image %1 is not confined to screen dimension! ")
+        qDebug().noquote() << QStringLiteral("Image %1 is not confined to screen dimension! ")
                         .arg(m_imageNumber);
         return false;
     }
@@ -283,32 +283,71 @@ bool Run::WriteGlobal(const QImage& part)
     return true;
 }
 
-// A new local map from giflib's quantiser. When the image has a transparent index, that index
-// stays reserved for the transparent pixels and the colours take the others.
-bool Run::WriteLocal(const QImage& part, const QPoint& at)
+// The colours of a part in order of appearance, when there are at most limit of them.
+bool ExactColours(const QImage& part, int limit, QList<QRgb>& colours)
 {
-    const size_t count = size_t(part.width()) * size_t(part.height());
-    std::vector<GifByteType> red(count), green(count), blue(count), quantised(count);
+    QHash<QRgb, int> seen;
     for (int y = 0; y < part.height(); ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(part.constScanLine(y));
         for (int x = 0; x < part.width(); ++x) {
-            const size_t i = size_t(y) * size_t(part.width()) + size_t(x);
-            red[i] = GifByteType(qRed(in[x]));
-            green[i] = GifByteType(qGreen(in[x]));
-            blue[i] = GifByteType(qBlue(in[x]));
+            if (qAlpha(in[x]) == 0 || seen.contains(in[x]))
+                continue;
+            if (colours.size() == limit)
+                return false;
+            seen.insert(in[x], int(colours.size()));
+            colours.append(in[x]);
         }
     }
+    return true;
+}
+
+// A new local map. Nearest scaling brings no new colours, so the part's colours fit a map as
+// they are; giflib's quantiser (which keeps 5 bits per primary) is the fallback. When the image
+// has a transparent index, that index stays reserved for the transparent pixels.
+bool Run::WriteLocal(const QImage& part, const QPoint& at)
+{
     const bool reserve = m_transparent != kNoTransparency;
-    int size = reserve ? 255 : 256;
-    GifColorType colours[256] = {};
-    if (GifQuantizeBuffer(unsigned(part.width()), unsigned(part.height()), &size, red.data(),
-                          green.data(), blue.data(), quantised.data(), colours)
-        == GIF_ERROR) {
-        qDebug() << "GifQuantizeBuffer Failed";
-        return false;
-    }
     const int t = m_transparent;
+    const int limit = reserve ? 255 : 256;
     const auto slot = [&](int q) { return reserve && q >= t ? q + 1 : q; };
+    const size_t count = size_t(part.width()) * size_t(part.height());
+    std::vector<GifByteType> indexes(count);
+    GifColorType colours[256] = {};
+    int size = 0;
+    QList<QRgb> exact;
+    if (ExactColours(part, limit, exact)) {
+        QHash<QRgb, int> index;
+        for (int q = 0; q < exact.size(); ++q) {
+            index.insert(exact[q], q);
+            colours[q] = {GifByteType(qRed(exact[q])), GifByteType(qGreen(exact[q])),
+                          GifByteType(qBlue(exact[q]))};
+        }
+        size = int(exact.size());
+        for (int y = 0; y < part.height(); ++y) {
+            const auto* in = reinterpret_cast<const QRgb*>(part.constScanLine(y));
+            for (int x = 0; x < part.width(); ++x)
+                indexes[size_t(y) * size_t(part.width()) + size_t(x)] =
+                    GifByteType(index.value(in[x], 0));
+        }
+    } else {
+        std::vector<GifByteType> red(count), green(count), blue(count);
+        for (int y = 0; y < part.height(); ++y) {
+            const auto* in = reinterpret_cast<const QRgb*>(part.constScanLine(y));
+            for (int x = 0; x < part.width(); ++x) {
+                const size_t i = size_t(y) * size_t(part.width()) + size_t(x);
+                red[i] = GifByteType(qRed(in[x]));
+                green[i] = GifByteType(qGreen(in[x]));
+                blue[i] = GifByteType(qBlue(in[x]));
+            }
+        }
+        size = limit;
+        if (GifQuantizeBuffer(unsigned(part.width()), unsigned(part.height()), &size, red.data(),
+                              green.data(), blue.data(), indexes.data(), colours)
+            == GIF_ERROR) {
+            qDebug() << "GifQuantizeBuffer Failed";
+            return false;
+        }
+    }
     Map map(GifMakeMapObject(256, nullptr));
     if (!map) {
         qDebug() << "GifMakeMapObject Failed! ";
@@ -330,7 +369,7 @@ bool Run::WriteLocal(const QImage& part, const QPoint& at)
             const size_t i = size_t(y) * size_t(part.width()) + size_t(x);
             line[size_t(x)] = GifByteType(reserve && qAlpha(in[x]) == 0
                                               ? t
-                                              : qMin(255, slot(quantised[i])));
+                                              : qMin(255, slot(indexes[i])));
         }
         if (EGifPutLine(m_out, line.data(), part.width()) == GIF_ERROR) {
             qDebug() << "SaveGif Failed";
