@@ -9,6 +9,7 @@
 
 #include <gif_lib.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -68,8 +69,8 @@ private:
     bool CopyExtension();
     bool CopyImage();
     bool ReadRows(const GifImageDesc& d);
-    QImage CanvasImage(const ColorMapObject* map) const;
-    QRect TargetRect(const QRect& source);
+    QRect TargetRect(const QRect& source) const;
+    QImage Sample(const QRect& box, const ColorMapObject* map) const;
     bool WriteImage(const QImage& part, const QPoint& at, bool global);
     bool WriteGlobal(const QImage& part);
     bool WriteLocal(const QImage& part, const QPoint& at);
@@ -81,11 +82,38 @@ private:
     std::vector<GifByteType> m_canvas;
     int m_transparent = kNoTransparency;
     int m_imageNumber = 0;
-    QHash<quint64, QRect> m_rects; // source rectangle -> target rectangle
+    // Nearest-neighbour scaling: the source column and row each target pixel samples.
+    std::vector<int> m_columns;
+    std::vector<int> m_rows;
 };
+
+// Target pixel t samples the source pixel under its centre.
+std::vector<int> SampleMap(int target, int source)
+{
+    std::vector<int> map(static_cast<size_t>(target));
+    for (int t = 0; t < target; ++t) {
+        const qint64 centre = (2 * qint64(t) + 1) * source / (2 * qint64(target));
+        map[size_t(t)] = int(qMin<qint64>(source - 1, centre));
+    }
+    return map;
+}
+
+// The target pixels whose samples fall into [from, to), at least one.
+void Span(const std::vector<int>& map, int from, int to, int& first, int& count)
+{
+    first = int(std::lower_bound(map.begin(), map.end(), from) - map.begin());
+    count = int(std::lower_bound(map.begin(), map.end(), to) - map.begin()) - first;
+    if (count <= 0) {
+        // Shrunk below a pixel: keep one where it would be, so every frame stays a frame.
+        first = qMin(first, int(map.size()) - 1);
+        count = 1;
+    }
+}
 
 bool Run::Copy()
 {
+    m_columns = SampleMap(m_target.width(), m_screen.width());
+    m_rows = SampleMap(m_target.height(), m_screen.height());
     m_canvas.assign(size_t(m_screen.width()) * size_t(m_screen.height()),
                     GifByteType(m_in->SBackGroundColor));
     for (;;) {
@@ -102,7 +130,10 @@ bool Run::Copy()
                 return false;
             break;
         case TERMINATE_RECORD_TYPE:
-            return true;
+            // A GIF without a single image is no picture; decoders refuse it.
+            if (m_imageNumber == 0)
+                qDebug() << "GIF without images";
+            return m_imageNumber > 0;
         default:
             return false;
         }
@@ -120,6 +151,10 @@ bool Run::CopyExtension()
     const bool control = code == GRAPHICS_EXT_FUNC_CODE;
     if (control)
         m_transparent = kNoTransparency;
+    // An extension without data carries nothing, and giflib's own whole-file reader loses its
+    // place after one: leave it out.
+    if (!block)
+        return true;
     if (EGifPutExtensionLeader(m_out, code) == GIF_ERROR)
         return false;
     while (block) {
@@ -153,65 +188,35 @@ bool Run::ReadRows(const GifImageDesc& d)
     return true;
 }
 
-QImage Run::CanvasImage(const ColorMapObject* map) const
+// Where the image's rectangle lands on the target.
+QRect Run::TargetRect(const QRect& source) const
 {
-    QImage image(m_screen, QImage::Format_ARGB32);
-    if (image.isNull())
-        return image;
+    int x = 0, width = 0, y = 0, height = 0;
+    Span(m_columns, source.left(), source.left() + source.width(), x, width);
+    Span(m_rows, source.top(), source.top() + source.height(), y, height);
+    return QRect(x, y, width, height);
+}
+
+// That part of the scaled screen as 32-bit ARGB: the transparent index transparent black, every
+// other index its colour from the map, opaque.
+QImage Run::Sample(const QRect& box, const ColorMapObject* map) const
+{
+    QImage part(box.size(), QImage::Format_ARGB32);
+    if (part.isNull())
+        return part;
     QRgb colours[256];
     for (int i = 0; i < 256; ++i) {
         const GifColorType c = i < map->ColorCount ? map->Colors[i] : GifColorType{0, 0, 0};
         colours[i] = i == m_transparent ? 0 : qRgb(c.Red, c.Green, c.Blue);
     }
-    for (int y = 0; y < m_screen.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        const GifByteType* in = m_canvas.data() + size_t(y) * size_t(m_screen.width());
-        for (int x = 0; x < m_screen.width(); ++x)
-            line[x] = colours[in[x]];
+    for (int y = 0; y < box.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(part.scanLine(y));
+        const GifByteType* in =
+            m_canvas.data() + size_t(m_rows[size_t(box.top() + y)]) * size_t(m_screen.width());
+        for (int x = 0; x < box.width(); ++x)
+            line[x] = colours[in[m_columns[size_t(box.left() + x)]]];
     }
-    return image;
-}
-
-// Where the image's rectangle lands when the screen is scaled as the pictures are.
-QRect Run::TargetRect(const QRect& source)
-{
-    const quint64 key = (quint64(source.x()) << 48) | (quint64(source.y()) << 32)
-                        | (quint64(source.width()) << 16) | quint64(source.height());
-    const auto known = m_rects.constFind(key);
-    if (known != m_rects.constEnd())
-        return known.value();
-    QImage mask(m_screen, QImage::Format_ARGB32);
-    mask.fill(0);
-    for (int y = source.top(); y <= source.bottom(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(mask.scanLine(y));
-        for (int x = source.left(); x <= source.right(); ++x)
-            line[x] = 0xFF000000;
-    }
-    const QImage scaled = mask.scaled(m_target, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    QRect box;
-    for (int y = 0; y < scaled.height() && box.isNull(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(scaled.constScanLine(y));
-        for (int x = 0; x < scaled.width(); ++x) {
-            if (qAlpha(line[x]) == 0)
-                continue;
-            int w = 1;
-            while (x + w < scaled.width() && qAlpha(line[x + w]) != 0)
-                ++w;
-            int h = 1;
-            while (y + h < scaled.height() && qAlpha(scaled.pixel(x, y + h)) != 0)
-                ++h;
-            box = QRect(x, y, w, h);
-            break;
-        }
-    }
-    if (box.isNull()) {
-        // Shrunk below a pixel: keep a pixel where it would be, so every frame stays a frame.
-        const int x = int(qint64(source.left()) * m_target.width() / m_screen.width());
-        const int y = int(qint64(source.top()) * m_target.height() / m_screen.height());
-        box = QRect(qMin(x, m_target.width() - 1), qMin(y, m_target.height() - 1), 1, 1);
-    }
-    m_rects.insert(key, box);
-    return box;
+    return part;
 }
 
 bool Run::CopyImage()
@@ -235,12 +240,8 @@ bool Run::CopyImage()
         qDebug() << "ColorMap is NULL";
         return false;
     }
-    const QImage picture = CanvasImage(map).scaled(m_target, Qt::IgnoreAspectRatio,
-                                                   Qt::FastTransformation);
-    if (picture.isNull())
-        return false;
     const QRect box = TargetRect(rect);
-    return WriteImage(picture.copy(box), box.topLeft(), d.ColorMap == nullptr);
+    return WriteImage(Sample(box, map), box.topLeft(), d.ColorMap == nullptr);
 }
 
 bool Run::WriteImage(const QImage& part, const QPoint& at, bool global)

@@ -60,6 +60,7 @@ private Q_SLOTS:
     void refusals();
     void imageOutsideTheScreen();
     void noColourMap();
+    void recordsWithoutContent();
 
 private:
     QString Path(const QString& name) const { return m_dir.filePath(name); }
@@ -127,8 +128,8 @@ void TestKGifScaler::scales()
                                                       Qt::FastTransformation);
         if (target.width() < 8)
             continue;
-        for (const QPointF& at : {QPointF(0.1, 0.5), QPointF(0.9, 0.5), QPointF(0.5, 0.5),
-                                  QPointF(0.1, 0.1), QPointF(0.9, 0.9)}) {
+        for (const QPointF& at : {QPointF(0.1, 0.5), QPointF(0.9, 0.5), QPointF(0.35, 0.5),
+                                  QPointF(0.65, 0.45), QPointF(0.1, 0.1), QPointF(0.9, 0.9)}) {
             const QPoint p(int(at.x() * (target.width() - 1)), int(at.y() * (target.height() - 1)));
             QCOMPARE(out.canvases[i].pixel(p), expected.pixel(p));
         }
@@ -247,6 +248,29 @@ void TestKGifScaler::noColourMap()
     QTest::ignoreMessage(QtDebugMsg, "ColorMap is NULL");
     QVERIFY(!KGifScaler::Scale(source, Path("nomap-copy.gif"), QSize(2, 1)));
     QVERIFY(!QFile::exists(Path("nomap-copy.gif")));
+}
+
+// A file without images is no picture; an extension without data is left out, since giflib's
+// whole-file reader cannot read past one.
+void TestKGifScaler::recordsWithoutContent()
+{
+    const QString source = Path("records.gif");
+    QVERIFY(Ky::Test::WriteGif(source, QSize(8, 4), Ky::Test::SolidFrames(2, QSize(8, 4), 50)));
+    QByteArray bytes = ReadAll(source);
+    const int firstImage = bytes.indexOf(QByteArray("\x21\xf9\x04", 3));
+    QByteArray empty = bytes;
+    empty.insert(firstImage, QByteArray("\x21\x01\x00", 3));
+    QVERIFY(WriteAll(source, empty));
+    QVERIFY(KGifScaler::Scale(source, Path("records-copy.gif"), QSize(4, 2)));
+    const Ky::Test::GifInfo copy = Ky::Test::ReadGif(Path("records-copy.gif"));
+    QVERIFY(copy.ok);
+    QCOMPARE(copy.frames, 2);
+
+    QByteArray none = bytes.left(firstImage);
+    none.append(';');
+    QVERIFY(WriteAll(source, none));
+    QVERIFY(!KGifScaler::Scale(source, Path("none-copy.gif"), QSize(4, 2)));
+    QVERIFY(!QFile::exists(Path("none-copy.gif")));
 }
 
 KESTROVA_TEST_MAIN(TestKGifScaler)
