@@ -9,8 +9,7 @@ quint32 QColor_TO_ABGR(const QColor& colour)
 
 quint32 QColor_TO_BGR(const QColor& colour)
 {
-    return (quint32(colour.blue()) << 16) | (quint32(colour.green()) << 8)
-           | quint32(colour.red());
+    return (quint32(colour.blue()) << 16) | (quint32(colour.green()) << 8) | quint32(colour.red());
 }
 
 QColor ABGR_TO_QColor(quint32 value)

@@ -69,8 +69,8 @@ void KGifPlay::Rewind()
 bool KGifPlay::EngineEndsLoop() const
 {
     const quint32 clear = m_effect[SceneClearEffect];
-    return m_effect[SceneDisplayEffect] == 0 && (clear == 0 || clear == 20)
-           && m_loop > kEngineLoopMs;
+    return m_effect[SceneDisplayEffect] == 0 && (clear == 0 || clear == 20) &&
+           m_loop > kEngineLoopMs;
 }
 
 void KGifPlay::Start()
@@ -92,7 +92,7 @@ void KGifPlay::Start()
     if (EngineEndsLoop())
         effect[SceneHold] = SceneHoldForever;
     const qint32 rects[8] = {m_place.x(), m_place.y(), m_place.width(), m_place.height(),
-                             0, 0, size.width(), size.height()};
+                             0,           0,           size.width(),    size.height()};
     m_session = m_texture ? CreatePictureSession(2, &m_texture, 4, effect, rects, 0) : 0;
     if (m_session) {
         AddPictureSession(m_area, m_session, 0);

@@ -11,7 +11,9 @@ namespace {
 constexpr quint32 kPictureKey = 0xFF010201;
 } // namespace
 
-pictureplayer::pictureplayer(QObject* parent) : QObject(parent) {}
+pictureplayer::pictureplayer(QObject* parent) : QObject(parent)
+{
+}
 
 pictureplayer::~pictureplayer()
 {
@@ -36,9 +38,9 @@ void pictureplayer::Init(const SessionParameter* parameter)
     }
     m_texture = CreateTexture(m_place.width(), m_place.height());
     const qint32 rects[8] = {m_place.x(), m_place.y(), m_place.width(), m_place.height(),
-                             0, 0, source.width(), source.height()};
-    m_session = m_texture ? CreatePictureSession(2, &m_texture, 4, m_effect, rects, kPictureKey)
-                          : 0;
+                             0,           0,           source.width(),  source.height()};
+    m_session =
+        m_texture ? CreatePictureSession(2, &m_texture, 4, m_effect, rects, kPictureKey) : 0;
     if (m_session) {
         AddPictureSession(m_area, m_session, 0);
         UpdatePictureSessionFillType(m_area, m_session, m_fillType);

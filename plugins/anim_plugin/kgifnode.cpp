@@ -80,9 +80,9 @@ int KGifNode::Duration()
 {
     LoadInfo();
     const QSize size = Size();
-    const int display = GeteffectDuration(size.width(), size.height(),
-                                          GetAttributeToInt(QStringLiteral("Display Effect Type")),
-                                          GetAttributeToInt(QStringLiteral("Display Interval Index")));
+    const int display = GeteffectDuration(
+        size.width(), size.height(), GetAttributeToInt(QStringLiteral("Display Effect Type")),
+        GetAttributeToInt(QStringLiteral("Display Interval Index")));
     const int clear = GeteffectDuration(size.width(), size.height(),
                                         GetAttributeToInt(QStringLiteral("Clear Effect Type")),
                                         GetAttributeToInt(QStringLiteral("Clear Interval Index")));

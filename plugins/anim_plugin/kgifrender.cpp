@@ -4,7 +4,9 @@
 
 namespace Ky::KAnimPlugin {
 
-KGifRender::KGifRender(KGifNode* node) : KEffectRender(node) {}
+KGifRender::KGifRender(KGifNode* node) : KEffectRender(node)
+{
+}
 
 QString KGifRender::File() const
 {

@@ -18,12 +18,12 @@ KBorderLayer::~KBorderLayer()
 void KBorderLayer::Show(const KFrame* frame, const QRect& rect, int alpha, int layer)
 {
     Hide();
-    if (!m_painter.Load(frame) || rect.width() < 2 * m_painter.Thickness()
-        || rect.height() < 2 * m_painter.Thickness())
+    if (!m_painter.Load(frame) || rect.width() < 2 * m_painter.Thickness() ||
+        rect.height() < 2 * m_painter.Thickness())
         return;
     m_rect = rect;
-    m_handle = CreateAreaSession(rect.x(), rect.y(), rect.width(), rect.height(), alpha, layer,
-                                 0, 0, 0, 0, 0, 0);
+    m_handle = CreateAreaSession(rect.x(), rect.y(), rect.width(), rect.height(), alpha, layer, 0,
+                                 0, 0, 0, 0, 0);
     m_area = m_handle ? RegisterAreaSession(m_handle) : 0;
     m_texture = m_area ? CreateTexture(rect.width(), rect.height()) : 0;
     const quint32 effect[6] = {0, 0, 0, 0, 0, SceneHoldForever};

@@ -12,8 +12,8 @@ namespace {
 constexpr int kMaxSpeed = 15;
 
 // Repeats tile from start in steps of its length along one axis, inside clip.
-void TileAlong(QPainter& painter, const QImage& tile, const QRect& clip, bool horizontal,
-               int start, int stride)
+void TileAlong(QPainter& painter, const QImage& tile, const QRect& clip, bool horizontal, int start,
+               int stride)
 {
     painter.save();
     painter.setClipRect(clip);
@@ -39,9 +39,8 @@ bool KBorderPainter::Load(const KFrame* frame)
     if (!frame || !frame->Enable())
         return false;
     const int family = frame->FrameType();
-    const QColor tint = family == KFrame::Purity
-                            ? QColor::fromRgb(QRgb(quint32(frame->PurityColor())))
-                            : QColor();
+    const QColor tint =
+        family == KFrame::Purity ? QColor::fromRgb(QRgb(quint32(frame->PurityColor()))) : QColor();
     return Load(frame->Type2Image(family), tint, frame->Effect(), frame->Speed());
 }
 

@@ -190,9 +190,9 @@ void KEffectPanel::ShowHold(int hold)
 
 void KEffectPanel::ShowGifFields(bool shown, const KPictureInfo& info)
 {
-    for (QWidget* widget : {static_cast<QWidget*>(m_frames), static_cast<QWidget*>(m_duration),
-                            static_cast<QWidget*>(m_framesLabel),
-                            static_cast<QWidget*>(m_durationLabel)})
+    for (QWidget* widget :
+         {static_cast<QWidget*>(m_frames), static_cast<QWidget*>(m_duration),
+          static_cast<QWidget*>(m_framesLabel), static_cast<QWidget*>(m_durationLabel)})
         widget->setVisible(shown);
     m_frames->setText(QString::number(info.frames));
     m_duration->setText(QString::number(info.loop / 1000.0, 'g', 6) + QLatin1Char('S'));

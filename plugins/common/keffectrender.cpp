@@ -47,11 +47,11 @@ void KEffectRender::Start(quint32 area)
     const int display = m_node->GetDispEffect();
     const int clear = m_node->GetClearEffect();
     p.effect[0] = quint32(display);
-    p.effect[1] = quint32(GeteffectDuration(size.width(), size.height(), display,
-                                            m_node->GetDispTime()));
+    p.effect[1] =
+        quint32(GeteffectDuration(size.width(), size.height(), display, m_node->GetDispTime()));
     p.effect[2] = quint32(clear);
-    p.effect[3] = quint32(GeteffectDuration(size.width(), size.height(), clear,
-                                            m_node->GetClearTime()));
+    p.effect[3] =
+        quint32(GeteffectDuration(size.width(), size.height(), clear, m_node->GetClearTime()));
     p.effect[4] = 0;
     p.effect[5] = HoldMs(m_node->GetHoldTime());
     p.fillType = FillType();
@@ -88,9 +88,9 @@ void KEffectRender::ON_DispEffectChanged(int effect)
     if (!m_node)
         return;
     const QSize s = m_node->Size();
-    UpdatePictureSessionEffect(m_area, Session(), 0, effect,
-                               GeteffectDuration(s.width(), s.height(), m_node->GetDispEffect(),
-                                                 m_node->GetDispTime()));
+    UpdatePictureSessionEffect(
+        m_area, Session(), 0, effect,
+        GeteffectDuration(s.width(), s.height(), m_node->GetDispEffect(), m_node->GetDispTime()));
 }
 
 void KEffectRender::ON_DispTimeChanged(int time)
@@ -108,9 +108,9 @@ void KEffectRender::ON_ClearEffectChanged(int effect)
     if (!m_node)
         return;
     const QSize s = m_node->Size();
-    UpdatePictureSessionEffect(m_area, Session(), 1, effect,
-                               GeteffectDuration(s.width(), s.height(), m_node->GetClearEffect(),
-                                                 m_node->GetClearTime()));
+    UpdatePictureSessionEffect(
+        m_area, Session(), 1, effect,
+        GeteffectDuration(s.width(), s.height(), m_node->GetClearEffect(), m_node->GetClearTime()));
 }
 
 void KEffectRender::ON_ClearTimeChanged(int time)

@@ -16,9 +16,8 @@ KFrameRender::KFrameRender(KFrameNode* node) : m_node(node)
     }
     connect(&m_skip, &QTimer::timeout, this, &KFrameRender::Advance);
     connect(&m_rebuild, &QTimer::timeout, this, &KFrameRender::Rebuild);
-    connect(&m_resume, &QTimer::timeout, this, [this] {
-        PlayContent(qMax(0, qMin(m_current, ContentCount() - 1)));
-    });
+    connect(&m_resume, &QTimer::timeout, this,
+            [this] { PlayContent(qMax(0, qMin(m_current, ContentCount() - 1))); });
     if (!node)
         return;
     const auto later = [this] {
@@ -48,11 +47,10 @@ void KFrameRender::BuildArea()
         return;
     const QRect rect = m_node->Rect();
     // Areas made before opacity existed carry no "Alpha": they are opaque.
-    const int alpha = m_node->HaveAttribute(QStringLiteral("Alpha"))
-                          ? qBound(0, m_node->Alpha(), 255)
-                          : 255;
-    m_handle = CreateAreaSession(rect.x(), rect.y(), rect.width(), rect.height(), alpha, m_layer,
-                                 0, 0, 0, 0, 0, 0);
+    const int alpha =
+        m_node->HaveAttribute(QStringLiteral("Alpha")) ? qBound(0, m_node->Alpha(), 255) : 255;
+    m_handle = CreateAreaSession(rect.x(), rect.y(), rect.width(), rect.height(), alpha, m_layer, 0,
+                                 0, 0, 0, 0, 0);
     m_area = m_handle ? RegisterAreaSession(m_handle) : 0;
     // Made after the content area, so it lies above it on the same layer.
     m_border.Show(m_node, rect, alpha, m_layer);

@@ -63,10 +63,10 @@ private:
     bool m_finished = false;
     bool m_pinned = false;
     bool m_paused = false;
-    int m_skipped = 0;      // contents in a row that could not play
-    QTimer m_skip;          // moves past a content that cannot play, outside the caller
-    QTimer m_rebuild;       // gathers the node's geometry changes into one rebuild
-    QTimer m_resume;        // restarts playback once a removed content has left the area
+    int m_skipped = 0; // contents in a row that could not play
+    QTimer m_skip;     // moves past a content that cannot play, outside the caller
+    QTimer m_rebuild;  // gathers the node's geometry changes into one rebuild
+    QTimer m_resume;   // restarts playback once a removed content has left the area
 };
 
 } // namespace Ky

@@ -226,11 +226,11 @@ bool Run::CopyImage()
     ++m_imageNumber;
     const GifImageDesc d = m_in->Image;
     const QRect rect(d.Left, d.Top, d.Width, d.Height);
-    if (d.Width <= 0 || d.Height <= 0 || d.Left < 0 || d.Top < 0
-        || qint64(d.Left) + d.Width > m_screen.width()
-        || qint64(d.Top) + d.Height > m_screen.height()) {
-        qDebug().noquote() << QStringLiteral("Image %1 is not confined to screen dimension! ")
-                        .arg(m_imageNumber);
+    if (d.Width <= 0 || d.Height <= 0 || d.Left < 0 || d.Top < 0 ||
+        qint64(d.Left) + d.Width > m_screen.width() ||
+        qint64(d.Top) + d.Height > m_screen.height()) {
+        qDebug().noquote()
+            << QStringLiteral("Image %1 is not confined to screen dimension! ").arg(m_imageNumber);
         return false;
     }
     if (!ReadRows(d))
@@ -249,8 +249,8 @@ bool Run::WriteImage(const QImage& part, const QPoint& at, bool global)
     if (part.isNull())
         return false;
     if (global) {
-        if (EGifPutImageDesc(m_out, at.x(), at.y(), part.width(), part.height(), false, nullptr)
-            == GIF_ERROR) {
+        if (EGifPutImageDesc(m_out, at.x(), at.y(), part.width(), part.height(), false, nullptr) ==
+            GIF_ERROR) {
             qDebug() << "SaveGif Failed";
             return false;
         }
@@ -343,8 +343,7 @@ bool Run::WriteLocal(const QImage& part, const QPoint& at)
         }
         size = limit;
         if (GifQuantizeBuffer(unsigned(part.width()), unsigned(part.height()), &size, red.data(),
-                              green.data(), blue.data(), indexes.data(), colours)
-            == GIF_ERROR) {
+                              green.data(), blue.data(), indexes.data(), colours) == GIF_ERROR) {
             qDebug() << "GifQuantizeBuffer Failed";
             return false;
         }
@@ -358,8 +357,8 @@ bool Run::WriteLocal(const QImage& part, const QPoint& at)
         map->Colors[q] = GifColorType{0, 0, 0};
     for (int q = 0; q < size && slot(q) < 256; ++q)
         map->Colors[slot(q)] = colours[q];
-    if (EGifPutImageDesc(m_out, at.x(), at.y(), part.width(), part.height(), false, map.get())
-        == GIF_ERROR) {
+    if (EGifPutImageDesc(m_out, at.x(), at.y(), part.width(), part.height(), false, map.get()) ==
+        GIF_ERROR) {
         qDebug() << "SaveGif Failed";
         return false;
     }
@@ -368,9 +367,8 @@ bool Run::WriteLocal(const QImage& part, const QPoint& at)
         const auto* in = reinterpret_cast<const QRgb*>(part.constScanLine(y));
         for (int x = 0; x < part.width(); ++x) {
             const size_t i = size_t(y) * size_t(part.width()) + size_t(x);
-            line[size_t(x)] = GifByteType(reserve && qAlpha(in[x]) == 0
-                                              ? t
-                                              : qMin(255, slot(indexes[i])));
+            line[size_t(x)] =
+                GifByteType(reserve && qAlpha(in[x]) == 0 ? t : qMin(255, slot(indexes[i])));
         }
         if (EGifPutLine(m_out, line.data(), part.width()) == GIF_ERROR) {
             qDebug() << "SaveGif Failed";
@@ -388,8 +386,7 @@ bool ScaleOpened(GifFileType* in, GifFileType* out, const QSize& target)
     }
     EGifSetGifVersion(out, true);
     if (EGifPutScreenDesc(out, target.width(), target.height(), in->SColorResolution,
-                          in->SBackGroundColor, in->SColorMap)
-        == GIF_ERROR) {
+                          in->SBackGroundColor, in->SColorMap) == GIF_ERROR) {
         qDebug() << "SaveGif Failed";
         return false;
     }
@@ -400,9 +397,8 @@ bool ScaleOpened(GifFileType* in, GifFileType* out, const QSize& target)
 
 bool KGifScaler::Scale(const QString& source, const QString& destination, const QSize& target)
 {
-    if (source.isEmpty() || destination.isEmpty() || !QFileInfo(source).isFile()
-        || !Fits(target.width(), target.height()) || target.width() > 65535
-        || target.height() > 65535)
+    if (source.isEmpty() || destination.isEmpty() || !QFileInfo(source).isFile() ||
+        !Fits(target.width(), target.height()) || target.width() > 65535 || target.height() > 65535)
         return false;
     int error = 0;
     Decoder in;

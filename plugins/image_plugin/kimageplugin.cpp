@@ -53,8 +53,8 @@ IContentRender* KImagePlugin::CreateAreaRender(KNode* node)
     return photo ? new KPhotoRender(photo) : nullptr;
 }
 
-KNode* KImagePlugin::Insert(const QString& file, KModel* model, const QModelIndex& parent,
-                            int row, bool warn)
+KNode* KImagePlugin::Insert(const QString& file, KModel* model, const QModelIndex& parent, int row,
+                            bool warn)
 {
     QImageReader reader(file);
     if (reader.read().isNull()) {

@@ -82,9 +82,8 @@ void KPhotoClient::ON_Choose()
     if (!node)
         return;
     KAppConfig* config = KAppConfig::instance();
-    const QString file = Prompt::OpenFileName(nullptr, Text("Choose Image File"),
-                                              config->GetLastImageFilePath(),
-                                              config->SuportImage());
+    const QString file = Prompt::OpenFileName(
+        nullptr, Text("Choose Image File"), config->GetLastImageFilePath(), config->SuportImage());
     if (file.isEmpty() || !QFileInfo::exists(file))
         return;
     m_updating = true;

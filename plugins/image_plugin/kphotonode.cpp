@@ -127,14 +127,14 @@ QSize KPhotoNode::DuplicateTarget()
 {
     if (ScreenScalesNothing(this))
         return Size();
-    const bool tooLarge = m_info.isGif && (m_info.width > kLargestGif.width()
-                                           || m_info.height > kLargestGif.height());
+    const bool tooLarge = m_info.isGif && (m_info.width > kLargestGif.width() ||
+                                           m_info.height > kLargestGif.height());
     const QSize target = tooLarge ? kLargestGif : QSize(-1, -1);
     // A duplicate made for another model or size goes, file and all, so none piles up in the
     // output directory; one of the needed size stays.
     const QString existing = FileDuplicate();
-    if (HaveAttribute(kDuplicate)
-        && !(tooLarge && !existing.isEmpty() && QImageReader(existing).size() == target)) {
+    if (HaveAttribute(kDuplicate) &&
+        !(tooLarge && !existing.isEmpty() && QImageReader(existing).size() == target)) {
         DropDuplicate();
         SetAttribute(kDuplicate, QString());
     }
@@ -168,18 +168,17 @@ void KPhotoNode::MakeDuplicate(const QSize& target)
         qDebug() << "Creates Directory Failed!";
         return;
     }
-    const QString destination =
-        KAppConfig::GetUniqueName(dir, QFileInfo(GetPhoto()).fileName(), 0);
+    const QString destination = KAppConfig::GetUniqueName(dir, QFileInfo(GetPhoto()).fileName(), 0);
     bool written = false;
     if (m_info.isGif) {
         written = KGifScaler::Scale(GetPhoto(), destination, target);
     } else {
         QImageReader reader(GetPhoto());
         const QImage image = reader.read();
-        const Qt::AspectRatioMode mode = IsKeepRatio() ? Qt::KeepAspectRatio
-                                                       : Qt::IgnoreAspectRatio;
-        written = !image.isNull()
-                  && image.scaled(target, mode, Qt::FastTransformation).save(destination);
+        const Qt::AspectRatioMode mode =
+            IsKeepRatio() ? Qt::KeepAspectRatio : Qt::IgnoreAspectRatio;
+        written =
+            !image.isNull() && image.scaled(target, mode, Qt::FastTransformation).save(destination);
     }
     if (written)
         SetAttribute(kDuplicate, destination);
@@ -217,9 +216,9 @@ int KPhotoNode::Duration()
 {
     LoadInfo();
     const QSize size = Size();
-    const int display = GeteffectDuration(size.width(), size.height(),
-                                          GetAttributeToInt(QStringLiteral("Display Effect Type")),
-                                          GetAttributeToInt(QStringLiteral("Display Interval Index")));
+    const int display = GeteffectDuration(
+        size.width(), size.height(), GetAttributeToInt(QStringLiteral("Display Effect Type")),
+        GetAttributeToInt(QStringLiteral("Display Interval Index")));
     const int clear = GeteffectDuration(size.width(), size.height(),
                                         GetAttributeToInt(QStringLiteral("Clear Effect Type")),
                                         GetAttributeToInt(QStringLiteral("Clear Interval Index")));

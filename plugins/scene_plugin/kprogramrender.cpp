@@ -54,13 +54,12 @@ void KProgramRender::Build()
     const QSize size = m_node->Size();
     if (size.isEmpty())
         return;
-    const int alpha = m_node->HaveAttribute(QStringLiteral("Alpha"))
-                          ? qBound(0, m_node->Alpha(), 255)
-                          : 255;
+    const int alpha =
+        m_node->HaveAttribute(QStringLiteral("Alpha")) ? qBound(0, m_node->Alpha(), 255) : 255;
     const bool picture = m_node->BgMode() == KSceneNode::BG_IMAGE;
     const quint32 colour = picture ? 0 : m_node->BgColor().rgba();
-    m_handle = CreateAreaSession(0, 0, size.width(), size.height(), alpha, Layer, colour, 0, 0, 0,
-                                 0, 0);
+    m_handle =
+        CreateAreaSession(0, 0, size.width(), size.height(), alpha, Layer, colour, 0, 0, 0, 0, 0);
     m_area = m_handle ? RegisterAreaSession(m_handle) : 0;
     if (!m_area)
         return;
@@ -75,8 +74,7 @@ void KProgramRender::ShowPicture(const QString& path, const QRect& place)
 {
     QImageReader reader(path);
     QImage image = path.isEmpty() ? QImage() : reader.read();
-    if (image.isNull() || image.width() > kMaxSide || image.height() > kMaxSide
-        || place.isEmpty())
+    if (image.isNull() || image.width() > kMaxSide || image.height() > kMaxSide || place.isEmpty())
         return;
     image.convertTo(QImage::Format_ARGB32);
     m_texture = CreateTexture(image.width(), image.height());
@@ -85,7 +83,7 @@ void KProgramRender::ShowPicture(const QString& path, const QRect& place)
     UpdateTextureData(m_texture, image.constBits(), image.width(), image.height());
     const quint32 effect[6] = {0, 0, 0, 0, 0, SceneHoldForever};
     const qint32 rects[8] = {place.x(), place.y(), place.width(), place.height(),
-                             0, 0, image.width(), image.height()};
+                             0,         0,         image.width(), image.height()};
     m_session = CreatePictureSession(2, &m_texture, 4, effect, rects, 0);
     if (m_session)
         AddPictureSession(m_area, m_session, 0);

@@ -175,9 +175,9 @@ void TestKGifPlay::whoEndsTheLoop()
 
     QImage red(16, 8, QImage::Format_ARGB32);
     red.fill(Red);
-    const QString file = still ? Png("still.png", red)
-                               : Gif("anim.gif", Ky::Test::SolidFrames(frames, {16, 8}, delay),
-                                     {16, 8});
+    const QString file =
+        still ? Png("still.png", red)
+              : Gif("anim.gif", Ky::Test::SolidFrames(frames, {16, 8}, delay), {16, 8});
     QVERIFY(!file.isEmpty());
 
     KGifPlay play;
@@ -275,9 +275,9 @@ void TestKGifPlay::transparentPixels()
     QImage image(64, 32, QImage::Format_ARGB32);
     image.fill(0);
     QPainter(&image).fillRect(0, 0, 32, 32, QColor::fromRgba(Red));
-    for (const QString& file : {Png("half.png", image),
-                                Gif("half.gif", {GifFrame{image, 100, {}, false, false}},
-                                    {64, 32})}) {
+    for (const QString& file :
+         {Png("half.png", image),
+          Gif("half.gif", {GifFrame{image, 100, {}, false, false}}, {64, 32})}) {
         const quint32 area = Area(Blue);
         KGifPlay play;
         SessionParameter p = Parameter(file, area, {64, 32}, 0, 0, 100000);

@@ -50,8 +50,8 @@ inline QString SaveImage(const QTemporaryDir& dir, const QString& name, const QS
 }
 
 // A GIF of frames solid frames, each shown delayMs.
-inline QString SaveGif(const QTemporaryDir& dir, const QString& name, const QSize& size,
-                       int frames, int delayMs)
+inline QString SaveGif(const QTemporaryDir& dir, const QString& name, const QSize& size, int frames,
+                       int delayMs)
 {
     const QString path = dir.filePath(name);
     return WriteGif(path, size, SolidFrames(frames, size, delayMs)) ? path : QString();

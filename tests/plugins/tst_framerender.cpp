@@ -54,7 +54,7 @@ private:
     KEffectNode* AddPicture(const QString& file, int holdTenths = 2);
     IFrameRender* Render(KNode* node);
     // Steps the clock until the predicate holds or a limit passes; events reach the renderers.
-    template<typename F> bool StepUntil(F done, int limit = 200);
+    template <typename F> bool StepUntil(F done, int limit = 200);
     QRgb At(int x, int y);
 
     QTemporaryDir m_dir;
@@ -120,7 +120,7 @@ IFrameRender* TestFrameRender::Render(KNode* node)
     return render;
 }
 
-template<typename F> bool TestFrameRender::StepUntil(F done, int limit)
+template <typename F> bool TestFrameRender::StepUntil(F done, int limit)
 {
     for (int i = 0; i < limit; ++i) {
         if (done())

@@ -118,8 +118,8 @@ void TestImagePlugin::cleanupTestCase()
 
 KEffectNode* TestImagePlugin::NewNode(ContentTree& tree, const QString& file)
 {
-    return qobject_cast<KEffectNode*>(m_plugin->AddFileBasisSuffix(file, &tree.model,
-                                                                  tree.areaIndex(), 0));
+    return qobject_cast<KEffectNode*>(
+        m_plugin->AddFileBasisSuffix(file, &tree.model, tree.areaIndex(), 0));
 }
 
 IContentRender* TestImagePlugin::Renderer(KNode* node)
@@ -237,10 +237,9 @@ void TestImagePlugin::duplicates_data()
     QTest::newRow("V7, stretched") << "V7" << false << QSize(640, 480) << false << QSize(320, 160);
     QTest::newRow("N5, ratio kept") << "N5" << false << QSize(640, 480) << true << QSize(213, 160);
     QTest::newRow("V7, GIF") << "V7" << true << QSize(64, 32) << false << QSize(320, 160);
-    QTest::newRow("Q741, large GIF") << "Q741" << true << QSize(1920, 1080) << false
-                                     << QSize(1280, 720);
-    QTest::newRow("Q741, GIF of 1280 x 720") << "Q741" << true << QSize(1280, 720) << false
-                                             << none;
+    QTest::newRow("Q741, large GIF")
+        << "Q741" << true << QSize(1920, 1080) << false << QSize(1280, 720);
+    QTest::newRow("Q741, GIF of 1280 x 720") << "Q741" << true << QSize(1280, 720) << false << none;
     QTest::newRow("Q741, large still") << "Q741" << false << QSize(1920, 1080) << false << none;
 }
 
@@ -401,8 +400,8 @@ void TestImagePlugin::rendererFollowsNode()
     node->SetDispEffect(0);
     node->SetClearEffect(0);
     node->SetHoldTime(10000);
-    const quint32 area = RegisterAreaSession(CreateAreaSession(0, 0, 32, 32, 255, 1, 0, 0, 0, 0,
-                                                               0, 0));
+    const quint32 area =
+        RegisterAreaSession(CreateAreaSession(0, 0, 32, 32, 255, 1, 0, 0, 0, 0, 0, 0));
     IContentRender* render = Renderer(node);
     QVERIFY(render);
     render->Start(area);
@@ -471,8 +470,8 @@ void TestImagePlugin::transparentPixelsByModel()
     KEffectNode* node = NewNode(tree, file);
     node->SetDispEffect(0);
     node->SetHoldTime(1000);
-    const quint32 area = RegisterAreaSession(
-        CreateAreaSession(0, 0, 32, 32, 255, 1, Blue, 0, 0, 0, 0, 0));
+    const quint32 area =
+        RegisterAreaSession(CreateAreaSession(0, 0, 32, 32, 255, 1, Blue, 0, 0, 0, 0, 0));
     IContentRender* render = Renderer(node);
     render->Start(area);
     QCoreApplication::processEvents();

@@ -28,8 +28,8 @@ QByteArray ReadAll(const QString& path)
 bool WriteAll(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-           && file.write(bytes) == bytes.size();
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
 }
 
 // Left half one colour, right half another, with a transparent hole in the middle.
@@ -42,8 +42,8 @@ QImage Halves(const QSize& size, QRgb left, QRgb right, bool hole)
     painter.fillRect(size.width() / 2, 0, size.width() - size.width() / 2, size.height(),
                      QColor::fromRgba(right));
     if (hole)
-        painter.fillRect(size.width() / 4, size.height() / 4, size.width() / 2,
-                         size.height() / 2, Qt::transparent);
+        painter.fillRect(size.width() / 4, size.height() / 4, size.width() / 2, size.height() / 2,
+                         Qt::transparent);
     return image;
 }
 
@@ -101,8 +101,8 @@ void TestKGifScaler::scales()
     for (int i = 0; i < colours.size(); ++i) {
         GifFrame frame;
         const bool part = subFrame && i > 0;
-        frame.image = Halves(part ? QSize(16, 8) : screen, colours[i].first, colours[i].second,
-                             hole);
+        frame.image =
+            Halves(part ? QSize(16, 8) : screen, colours[i].first, colours[i].second, hole);
         frame.pos = part ? QPoint(8 * i, 4 * i) : QPoint();
         frame.delayMs = 100 * (i + 1);
         frame.localMap = localMap;
@@ -124,8 +124,8 @@ void TestKGifScaler::scales()
         QVERIFY(QRect(QPoint(), target).contains(out.rects[i]));
         // Each screen, scaled as the copy was, is what the copy shows (sampled away from
         // edges, where nearest sampling may pick either side).
-        const QImage expected = in.canvases[i].scaled(target, Qt::IgnoreAspectRatio,
-                                                      Qt::FastTransformation);
+        const QImage expected =
+            in.canvases[i].scaled(target, Qt::IgnoreAspectRatio, Qt::FastTransformation);
         if (target.width() < 8)
             continue;
         for (const QPointF& at : {QPointF(0.1, 0.5), QPointF(0.9, 0.5), QPointF(0.35, 0.5),

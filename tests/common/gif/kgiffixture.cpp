@@ -57,8 +57,8 @@ std::vector<GifByteType> Indexes(const QImage& image, const Palette& palette, in
         const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
         for (int x = 0; x < argb.width(); ++x) {
             const QRgb c = line[x];
-            out[size_t(y) * size_t(argb.width()) + size_t(x)] = GifByteType(
-                qAlpha(c) == 0 ? transparent : int(palette.indexOf(c | 0xFF000000)));
+            out[size_t(y) * size_t(argb.width()) + size_t(x)] =
+                GifByteType(qAlpha(c) == 0 ? transparent : int(palette.indexOf(c | 0xFF000000)));
         }
     }
     return out;
@@ -78,8 +78,8 @@ bool WriteFrame(GifFileType* gif, const GifFrame& frame, const Palette& palette,
         return false;
     const int w = frame.image.width();
     const int h = frame.image.height();
-    if (EGifPutImageDesc(gif, frame.pos.x(), frame.pos.y(), w, h, frame.interlaced, local)
-        == GIF_ERROR)
+    if (EGifPutImageDesc(gif, frame.pos.x(), frame.pos.y(), w, h, frame.interlaced, local) ==
+        GIF_ERROR)
         return false;
     std::vector<GifByteType> pixels = Indexes(frame.image, palette, transparent);
     const auto row = [&](int y) { return pixels.data() + size_t(y) * size_t(w); };
@@ -121,8 +121,8 @@ bool WriteGif(const QString& path, const QSize& screen, const QList<GifFrame>& f
         if (frame.localMap) {
             Palette own;
             Map map;
-            ok = Collect(frame.image, own) && (map = MakeMap(own))
-                 && WriteFrame(gif, frame, own, map.get());
+            ok = Collect(frame.image, own) && (map = MakeMap(own)) &&
+                 WriteFrame(gif, frame, own, map.get());
         } else {
             ok = WriteFrame(gif, frame, global, nullptr);
         }
@@ -157,8 +157,8 @@ GifInfo ReadGif(const QString& path)
                     const int index = image.RasterBits[y * d.Width + x];
                     const int cx = d.Left + x;
                     const int cy = d.Top + y;
-                    if (index == gcb.TransparentColor || index >= map->ColorCount
-                        || !canvas.rect().contains(cx, cy))
+                    if (index == gcb.TransparentColor || index >= map->ColorCount ||
+                        !canvas.rect().contains(cx, cy))
                         continue;
                     const GifColorType c = map->Colors[index];
                     canvas.setPixel(cx, cy, qRgb(c.Red, c.Green, c.Blue));

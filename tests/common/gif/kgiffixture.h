@@ -13,10 +13,10 @@ namespace Ky::Test {
 
 struct GifFrame
 {
-    QImage image;             // pixels with alpha 0 become the transparent index
-    int delayMs = 100;        // stored in hundredths of a second
-    QPoint pos;               // place on the screen
-    bool localMap = false;    // a colour map of its own instead of the global one
+    QImage image;          // pixels with alpha 0 become the transparent index
+    int delayMs = 100;     // stored in hundredths of a second
+    QPoint pos;            // place on the screen
+    bool localMap = false; // a colour map of its own instead of the global one
     bool interlaced = false;
 };
 
@@ -30,8 +30,8 @@ struct GifInfo
     bool ok = false;
     QSize screen;
     int frames = 0;
-    QList<int> delaysMs;      // per frame, from its graphic control extension
-    QList<QRect> rects;       // per frame
+    QList<int> delaysMs; // per frame, from its graphic control extension
+    QList<QRect> rects;  // per frame
     // Every frame drawn over the previous ones, as 32-bit ARGB screens.
     QList<QImage> canvases;
 };
