@@ -249,6 +249,9 @@ bool Run::WriteImage(const QImage& part, const QPoint& at, bool global)
     if (part.isNull())
         return false;
     if (global) {
+        // giflib forgets, without freeing, the copy it keeps of an earlier image's own map.
+        GifFreeMapObject(m_out->Image.ColorMap);
+        m_out->Image.ColorMap = nullptr;
         if (EGifPutImageDesc(m_out, at.x(), at.y(), part.width(), part.height(), false, nullptr) ==
             GIF_ERROR) {
             qDebug() << "SaveGif Failed";

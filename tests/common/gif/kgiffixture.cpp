@@ -78,6 +78,11 @@ bool WriteFrame(GifFileType* gif, const GifFrame& frame, const Palette& palette,
         return false;
     const int w = frame.image.width();
     const int h = frame.image.height();
+    // giflib forgets, without freeing, the copy it keeps of an earlier image's own map.
+    if (!local) {
+        GifFreeMapObject(gif->Image.ColorMap);
+        gif->Image.ColorMap = nullptr;
+    }
     if (EGifPutImageDesc(gif, frame.pos.x(), frame.pos.y(), w, h, frame.interlaced, local) ==
         GIF_ERROR)
         return false;
