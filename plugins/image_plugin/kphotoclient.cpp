@@ -5,6 +5,7 @@
 #include "kprompt.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,6 +15,27 @@
 namespace Ky::KImagePlugin {
 
 namespace {
+// The panel's texts, for the translation tools (the panel looks them up by this context).
+[[maybe_unused]] const char* const kTexts[] = {
+    QT_TRANSLATE_NOOP("Ky::KImagePlugin::KPhotoClient", "File Attribute"),
+    QT_TRANSLATE_NOOP("Ky::KImagePlugin::KPhotoClient", "File Path"),
+    QT_TRANSLATE_NOOP("Ky::KImagePlugin::KPhotoClient", "Width"),
+    QT_TRANSLATE_NOOP("Ky::KImagePlugin::KPhotoClient", "Height"),
+    QT_TRANSLATE_NOOP("Ky::KImagePlugin::KPhotoClient", "Frames"),
+    QT_TRANSLATE_NOOP("Ky::KImagePlugin::KPhotoClient", "Duration"),
+    QT_TRANSLATE_NOOP("Ky::KImagePlugin::KPhotoClient", "Effect"),
+    QT_TRANSLATE_NOOP("Ky::KImagePlugin::KPhotoClient", "Display"),
+    QT_TRANSLATE_NOOP("Ky::KImagePlugin::KPhotoClient", "Clear"),
+    QT_TRANSLATE_NOOP("Ky::KImagePlugin::KPhotoClient", "Hold"),
+    QT_TRANSLATE_NOOP("Ky::KImagePlugin::KPhotoClient", "0.1S"),
+    QT_TRANSLATE_NOOP("Ky::KImagePlugin::KPhotoClient", "No Effect"),
+    QT_TRANSLATE_NOOP("Ky::KImagePlugin::KPhotoClient", "Random"),
+    QT_TRANSLATE_NOOP("Ky::KImagePlugin::KPhotoClient", "Warning"),
+    QT_TRANSLATE_NOOP("Ky::KImagePlugin::KPhotoClient", "File %1 not found!"),
+    QT_TRANSLATE_NOOP("Ky::KImagePlugin::KPhotoClient", "Choose"),
+    QT_TRANSLATE_NOOP("Ky::KImagePlugin::KPhotoClient", "KeepRatio"),
+    QT_TRANSLATE_NOOP("Ky::KImagePlugin::KPhotoClient", "Choose Image File"),
+};
 const char* const kContext = "Ky::KImagePlugin::KPhotoClient";
 } // namespace
 
