@@ -17,7 +17,8 @@ namespace Ky {
 // Plays an image file frame by frame in a picture session of the render service: an animated
 // GIF, or any single-frame picture. When no effect and no hold timing of the session decides
 // the end (no display effect, clear effect immediate or "don't clear", a loop over 5 s), the
-// engine reports the end of every loop to the play manager itself.
+// engine reports the end of every loop to the play manager itself, once the loop's last frame
+// has been shown for its delay.
 class KCORE_EXPORT KGifPlay : public QObject
 {
     Q_OBJECT
@@ -77,6 +78,7 @@ private:
     int m_lastDelay = 0;
     RenderState m_state = RENDER_BY_SESSION;
     bool m_animating = false; // more frames are to come
+    bool m_loopShown = false; // the last frame of the loop is up
     bool m_paused = false;
     QTimer m_timer;
 };

@@ -100,6 +100,7 @@ void KGifPlay::Start()
     }
     m_animating = true;
     m_paused = false;
+    m_loopShown = false;
     m_timer.start(0);
     if (!EngineEndsLoop())
         m_state = RENDER_BY_SESSION;
@@ -110,26 +111,31 @@ void KGifPlay::OnFrameTimer()
     m_timer.stop();
     if (!m_animating)
         return;
-    const int shown = m_index;
-    ShowFrame();
-    Q_EMIT FrameShown(shown);
-    const int delay = m_lastDelay;
-    if (m_index >= m_frames - 1) {
-        m_index = 0;
-        Rewind();
+    if (m_loopShown) {
+        // The last frame has had its time: the loop is over. Reporting it when the last frame
+        // appears would cut that frame short, and a single frame to nothing.
+        m_loopShown = false;
         if (EngineEndsLoop()) {
             m_state = RENDER_BY_SESSION;
             NotifyPlayManagerPlayFinish(m_area);
         }
         if (m_frames < 2) {
-            m_animating = false;
+            m_animating = false; // a still picture stays as it is
             return;
         }
+    }
+    const int shown = m_index;
+    ShowFrame();
+    Q_EMIT FrameShown(shown);
+    if (m_index >= m_frames - 1) {
+        m_index = 0;
+        Rewind();
+        m_loopShown = true;
     } else {
         ++m_index;
     }
     if (!m_paused)
-        m_timer.start(qMax(0, delay));
+        m_timer.start(qMax(0, m_lastDelay));
 }
 
 void KGifPlay::ShowFrame()
@@ -168,6 +174,7 @@ void KGifPlay::Stop()
     m_timer.stop();
     m_animating = false;
     m_paused = false;
+    m_loopShown = false;
     m_index = 0;
     Rewind();
     if (m_session) {

@@ -5,6 +5,7 @@
 #include "kcontrollernode.h"
 #include "keffectnode.h"
 #include "kframenode.h"
+#include "kgiffixture.h"
 #include "kpluginmanager.h"
 #include "kpreviewsink.h"
 #include "kscenenode.h"
@@ -40,6 +41,7 @@ private Q_SLOTS:
 
     void playsContentsInTurn();
     void contentsThatCannotPlayAreSkipped();
+    void animationEndsItsOwnTurn();
     void shownContentStays();
     void removedContentIsLetGo();
     void pauseAndLayer();
@@ -209,6 +211,35 @@ void TestFrameRender::contentsThatCannotPlayAreSkipped()
     IFrameRender* idle = Render(empty);
     idle->Start();
     QVERIFY(StepUntil([&] { return idle->IsPlayFinish(); }, 5));
+}
+
+// A GIF whose engine reports its loops ends its turn by that report alone, even with a hold
+// much shorter than its loop.
+void TestFrameRender::animationEndsItsOwnTurn()
+{
+    const QString gif = m_dir.filePath("long.gif");
+    QVERIFY(Ky::Test::WriteGif(gif, QSize(8, 8), Ky::Test::SolidFrames(1, QSize(8, 8), 5010)));
+    KEffectNode* animation = AddPicture(gif, 1);
+    animation->SetDispEffect(0);
+    animation->SetClearEffect(0);
+    AddPicture(Png("blue.png", Blue), 100);
+    IFrameRender* render = Render(m_area);
+    render->Start();
+    const QPoint inside = kArea.center();
+    QCOMPARE(At(inside.x(), inside.y()), Red); // the GIF's only frame
+    // Far past its hold on the service's clock, the GIF still holds.
+    StepRenderer(1000);
+    QCOMPARE(At(inside.x(), inside.y()), Red);
+    for (int i = 0; i < 1000 && At(inside.x(), inside.y()) != Blue; ++i) {
+        StepRenderer(20);
+        QTest::qWait(20);
+    }
+    QCOMPARE(At(inside.x(), inside.y()), Blue);
+    QList<QPair<quint32, int>> finished;
+    for (const auto& event : std::as_const(m_sink.events))
+        if (event.first != 0)
+            finished << event;
+    QCOMPARE(finished.size(), 1);
 }
 
 void TestFrameRender::shownContentStays()
