@@ -2,6 +2,7 @@
 
 #include "kareanode.h"
 #include "kframepanel.h"
+#include "kframerender.h"
 #include "kmodel.h"
 #include "kpluginart.h"
 
@@ -52,6 +53,12 @@ KNode* KFramePlugin::AddFile(KModel* model, const QModelIndex& parent, int row)
     // A new area fills its program.
     area->SetRect(QRect(QPoint(0, 0), area->MaxSize()));
     return area;
+}
+
+IFrameRender* KFramePlugin::CreateFrameRender(KNode* node)
+{
+    auto* area = qobject_cast<KFrameNode*>(node);
+    return area ? new KFrameRender(area) : nullptr;
 }
 
 } // namespace Ky

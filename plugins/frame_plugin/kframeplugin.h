@@ -26,8 +26,7 @@ public:
     INodeClient* GetClient() override;
     // A new, empty node of the kind under parent at row, named after the kind.
     KNode* AddFile(KModel* model, const QModelIndex& parent, int row) override;
-    // The area renderer of the preview is not part of this kind yet.
-    IFrameRender* CreateFrameRender(KNode*) override { return nullptr; }
+    IFrameRender* CreateFrameRender(KNode* node) override;
 
 private:
     QIcon m_icon;

@@ -1,8 +1,9 @@
 #include "kscenesplugin.h"
 
+#include "kmodel.h"
 #include "kordinaryscenenode.h"
 #include "kpluginart.h"
-#include "kmodel.h"
+#include "kprogramrender.h"
 #include "kscenepanel.h"
 
 namespace Ky {
@@ -50,6 +51,12 @@ KNode* KScenePlugin::AddFile(KModel* model, const QModelIndex& parent, int row)
     model->AddNode(row, parent, node);
     node->SetUniqueName(name());
     return node;
+}
+
+IFrameRender* KScenePlugin::CreateFrameRender(KNode* node)
+{
+    auto* program = qobject_cast<KSceneNode*>(node);
+    return program ? new KProgramRender(program) : nullptr;
 }
 
 } // namespace Ky

@@ -26,6 +26,7 @@ public:
     INodeClient* GetClient() override;
     // A new, empty node of the kind under parent at row, named after the kind.
     KNode* AddFile(KModel* model, const QModelIndex& parent, int row) override;
+    IFrameRender* CreateFrameRender(KNode* node) override;
 
 private:
     QIcon m_icon;

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "kborderpainter.h"
+
+#include <QObject>
+#include <QRect>
+#include <QTimer>
+
+namespace Ky {
+
+class KFrame;
+
+// The border of a program or an area on the preview: an area of the render service of its own,
+// above the content and transparent inside, holding one picture that the animation redraws.
+class KBorderLayer : public QObject
+{
+    Q_OBJECT
+public:
+    KBorderLayer();
+    ~KBorderLayer() override;
+
+    // Shows the frame's border around rect; nothing when the border is off or does not fit.
+    void Show(const KFrame* frame, const QRect& rect, int alpha, int layer);
+    void Hide();
+    void SetLayer(int layer);
+    void SetPaused(bool paused);
+    bool IsShown() const { return m_area != 0; }
+    // Draws the next animation step at once (tests step without waiting).
+    void Step();
+    int step() const { return m_step; }
+
+private:
+    void Upload();
+
+    KBorderPainter m_painter;
+    QRect m_rect;
+    quint32 m_handle = 0;
+    quint32 m_area = 0;
+    quint32 m_texture = 0;
+    quint32 m_session = 0;
+    int m_step = 0;
+    bool m_paused = false;
+    QTimer m_timer;
+};
+
+} // namespace Ky
