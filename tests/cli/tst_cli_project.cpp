@@ -1,5 +1,6 @@
 #include "clirun.h"
 #include "ktestmain.h"
+#include "scenerender.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -10,6 +11,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+
+#include <algorithm>
+#include <limits>
 
 using CliRun::Cli;
 using CliRun::Result;
@@ -71,6 +75,8 @@ private Q_SLOTS:
     void infoShowsUnknownKindsAndEscapes();
     void addRefusesWithoutChangingTheProject_data();
     void addRefusesWithoutChangingTheProject();
+    void addPicturesThenGenerateAndSnapshot();
+    void previewOfThreeAreasMidEffect();
     void snapshotHasTheScreenSize();
     void snapshotRefuses_data();
     void snapshotRefuses();
@@ -80,6 +86,7 @@ private Q_SLOTS:
 private:
     QString path(const QString& name) const { return m_dir.filePath(name); }
     QString newProject(const QString& name);
+    QString solidPicture(const QString& name, QColor colour, QSize size);
     QTemporaryDir m_dir;
 };
 
@@ -345,6 +352,118 @@ void TestCliProject::addRefusesWithoutChangingTheProject()
     QCOMPARE(r.code, 1);
     QVERIFY2(r.err.contains(message), r.err.constData());
     QCOMPARE(FileMd5(project), before);
+}
+
+QString TestCliProject::solidPicture(const QString& name, QColor colour, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    const QString file = path(name);
+    return image.save(file) ? file : QString();
+}
+
+void TestCliProject::addPicturesThenGenerateAndSnapshot()
+{
+    const QString project = newProject(QStringLiteral("media.boo"));
+    const QString red = solidPicture(QStringLiteral("red.png"), Qt::red, QSize(128, 64));
+    const QString green = solidPicture(QStringLiteral("green.bmp"), Qt::green, QSize(32, 16));
+    QVERIFY(!project.isEmpty() && !red.isEmpty() && !green.isEmpty());
+
+    Result r = Cli({"add", project, red, green});
+    QVERIFY2(r.code == 0, r.err.constData());
+    QCOMPARE(r.out, QByteArray("KY_Image_Plugin red\nKY_Image_Plugin green\n"));
+    const QJsonArray contents = Info(project)["children"][0]["children"][0]["children"].toArray();
+    QCOMPARE(contents.size(), 2);
+    QCOMPARE(contents.at(0)["name"].toString(), QStringLiteral("red"));
+    QCOMPARE(contents.at(1)["name"].toString(), QStringLiteral("green"));
+
+    // Every listed file is there under its own digest; the media keep their suffix.
+    const QString out = path(QStringLiteral("media-send"));
+    r = Cli({"generate", project, out});
+    QCOMPARE(r.code, 0);
+    QStringList suffixes;
+    for (const QByteArray& line : r.out.trimmed().split('\n')) {
+        const QList<QByteArray> fields = line.split(' ');
+        QCOMPARE(fields.size(), 2);
+        const QFileInfo file(QString::fromUtf8(fields.at(0)));
+        QCOMPARE(FileMd5(file.filePath()), fields.at(1));
+        QCOMPARE(file.completeBaseName().toUtf8(), fields.at(1));
+        suffixes << file.suffix();
+    }
+    QCOMPARE(suffixes, (QStringList{"png", "bmp", "boo"}));
+    QCOMPARE(Entries(out).size(), 4);
+
+    // The first picture fills the screen once its entry effect is over (a few seconds at
+    // the default speed) and holds for five seconds.
+    const QString png = path(QStringLiteral("media.png"));
+    r = Cli({"snapshot", project, "--at", "4000", png});
+    QVERIFY2(r.code == 0, r.err.constData());
+    const QImage frame(png);
+    QCOMPARE(frame.size(), QSize(128, 64));
+    QCOMPARE(QColor(frame.pixel(64, 32)), QColor(Qt::red));
+    QCOMPARE(QColor(frame.pixel(1, 1)), QColor(Qt::red));
+}
+
+void TestCliProject::previewOfThreeAreasMidEffect()
+{
+    // Three areas side by side, each with one picture entering by another effect at the
+    // slowest speed: move from the right, cover from the left, gradual change.
+    struct Area { int effect; QColor colour; };
+    const Area areas[] = {{1, Qt::red}, {5, Qt::green}, {17, Qt::blue}};
+    QString nodes;
+    for (int i = 0; i < 3; ++i) {
+        const QString picture = solidPicture(QStringLiteral("area%1.png").arg(i),
+                                             areas[i].colour, QSize(64, 64));
+        QVERIFY(!picture.isEmpty());
+        nodes += QStringLiteral(R"(
+  <Node Level="3" Type="KY_Frame_Plugin">
+   <Attribute Name="X">%1</Attribute><Attribute Name="Y">0</Attribute>
+   <Attribute Name="Width">64</Attribute><Attribute Name="Height">64</Attribute>
+   <Node Level="4" Type="KY_Image_Plugin">
+    <Attribute Name="DispEffect">%2</Attribute><Attribute Name="DispTime">0</Attribute>
+    <Attribute Name="ClearEffect">0</Attribute><Attribute Name="ClearTime">0</Attribute>
+    <Attribute Name="HoldTime">50</Attribute><Attribute Name="KeepRatio">0</Attribute>
+    <List Name="__FileList__" Index="-1"><ListItem FileKey="Photo" FileName="%3"/></List>
+   </Node>
+  </Node>)")
+                     .arg(i * 64)
+                     .arg(areas[i].effect)
+                     .arg(picture.toHtmlEscaped());
+    }
+    const QString project = path(QStringLiteral("three.boo"));
+    QFile f(project);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(QStringLiteral(R"(<?xml version="1.0" encoding="UTF-8"?>
+<Node Level="1" Type="KY_Screen_Plugin">
+ <Attribute Name="DeviceModel">Q741</Attribute>
+ <Attribute Name="Width">192</Attribute><Attribute Name="Height">64</Attribute>
+ <Node Level="2" Type="KY_OrdinaryScene_Plugin">%1
+ </Node>
+</Node>
+)").arg(nodes).toUtf8());
+    f.close();
+
+    int shortest = std::numeric_limits<int>::max();
+    for (const Area& area : areas)
+        shortest = std::min(shortest, GeteffectDuration(64, 64, area.effect, 0));
+    QVERIFY(shortest > 80);
+    const QString png = path(QStringLiteral("three.png"));
+    const Result r = Cli({"snapshot", project, "--at", QString::number(shortest / 2), png});
+    QVERIFY2(r.code == 0, r.err.constData());
+    const QImage frame(png);
+    QCOMPARE(frame.size(), QSize(192, 64));
+    Ky::Test::SaveScreenshot(frame.scaled(frame.size() * 3), QStringLiteral("preview_three_areas"));
+
+    // The moving and covering areas show their picture on part of the area only.
+    for (int i = 0; i < 2; ++i) {
+        int lit = 0;
+        for (int x = i * 64; x < i * 64 + 64; ++x)
+            lit += QColor(frame.pixel(x, 32)) == areas[i].colour;
+        QVERIFY2(lit > 8 && lit < 56, qPrintable(QStringLiteral("area %1: %2 of 64").arg(i).arg(lit)));
+    }
+    // The gradual change shows a blend all over.
+    const QColor blend(frame.pixel(160, 32));
+    QVERIFY2(blend.blue() > 40 && blend.blue() < 215, qPrintable(blend.name()));
 }
 
 void TestCliProject::snapshotHasTheScreenSize()
