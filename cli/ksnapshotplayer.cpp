@@ -1,6 +1,7 @@
 #include "ksnapshotplayer.h"
 
 #include "iframerender.h"
+#include "kframetimer.h"
 #include "knode.h"
 #include "kpluginmanager.h"
 #include "krenderevent.h"
@@ -15,6 +16,8 @@ namespace Ky::Cli {
 KSnapshotPlayer::KSnapshotPlayer(const QSize& screenSize, int interval)
     : m_interval(std::max(1, interval))
 {
+    // Animations follow the stepped play time, not the wall clock.
+    KFrameTimer::SetStepped(true);
     m_ready = CreateRenderer()
               && InitRenderer(this, screenSize.width(), screenSize.height(), m_interval);
 }
@@ -27,6 +30,7 @@ KSnapshotPlayer::~KSnapshotPlayer()
     }
     m_renderers.clear();
     DestroyRenderer();
+    KFrameTimer::SetStepped(false);
 }
 
 int KSnapshotPlayer::Play(KNode* program)
@@ -60,6 +64,9 @@ QImage KSnapshotPlayer::FrameAt(int ms)
     // reaches its renderer before the next frame is composed.
     while (m_now < ms) {
         const int step = std::min(m_interval, ms - m_now);
+        // The engines put the frames due by then into their textures before it is composed.
+        KFrameTimer::Advance(step);
+        Deliver();
         StepRenderer(step);
         m_now += step;
         Deliver();

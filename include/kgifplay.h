@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kcore_global.h"
+#include "kframetimer.h"
 #include "renderstate.h"
 #include "sessionparameter.h"
 
@@ -8,7 +9,6 @@
 #include <QObject>
 #include <QRect>
 #include <QSize>
-#include <QTimer>
 
 #include <memory>
 
@@ -80,7 +80,7 @@ private:
     bool m_animating = false; // more frames are to come
     bool m_loopShown = false; // the last frame of the loop is up
     bool m_paused = false;
-    QTimer m_timer;
+    KFrameTimer m_timer;
 };
 
 } // namespace Ky

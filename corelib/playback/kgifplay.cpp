@@ -15,8 +15,7 @@ constexpr int kMaxSide = 8192;
 
 KGifPlay::KGifPlay()
 {
-    m_timer.setSingleShot(true);
-    connect(&m_timer, &QTimer::timeout, this, &KGifPlay::OnFrameTimer);
+    connect(&m_timer, &KFrameTimer::timeout, this, &KGifPlay::OnFrameTimer);
 }
 
 KGifPlay::~KGifPlay()

@@ -7,7 +7,7 @@ namespace Ky {
 
 KBorderLayer::KBorderLayer()
 {
-    connect(&m_timer, &QTimer::timeout, this, &KBorderLayer::Step);
+    connect(&m_timer, &KFrameTimer::timeout, this, &KBorderLayer::Step);
 }
 
 KBorderLayer::~KBorderLayer()
@@ -37,9 +37,8 @@ void KBorderLayer::Show(const KFrame* frame, const QRect& rect, int alpha, int l
     m_step = 0;
     Upload();
     if (m_painter.Animated()) {
-        m_timer.setInterval(m_painter.Interval());
         if (!m_paused)
-            m_timer.start();
+            m_timer.start(m_painter.Interval());
     }
 }
 
@@ -71,7 +70,7 @@ void KBorderLayer::SetPaused(bool paused)
     if (paused)
         m_timer.stop();
     else if (m_area && m_painter.Animated())
-        m_timer.start();
+        m_timer.start(m_painter.Interval());
 }
 
 void KBorderLayer::Step()
@@ -80,6 +79,7 @@ void KBorderLayer::Step()
         return;
     ++m_step;
     Upload();
+    m_timer.start(m_painter.Interval());
 }
 
 void KBorderLayer::Upload()

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "kborderpainter.h"
+#include "kframetimer.h"
 
 #include <QObject>
 #include <QRect>
-#include <QTimer>
 
 namespace Ky {
 
@@ -40,7 +40,7 @@ private:
     quint32 m_session = 0;
     int m_step = 0;
     bool m_paused = false;
-    QTimer m_timer;
+    KFrameTimer m_timer; // one step of the animation
 };
 
 } // namespace Ky

@@ -1,4 +1,5 @@
 #include "clirun.h"
+#include "kgiffixture.h"
 #include "ktestmain.h"
 #include "scenerender.h"
 
@@ -77,6 +78,7 @@ private Q_SLOTS:
     void addRefusesWithoutChangingTheProject();
     void addPicturesThenGenerateAndSnapshot();
     void previewOfThreeAreasMidEffect();
+    void snapshotFollowsTheGifFramesOnTheSteppedClock();
     void snapshotHasTheScreenSize();
     void snapshotRefuses_data();
     void snapshotRefuses();
@@ -464,6 +466,30 @@ void TestCliProject::previewOfThreeAreasMidEffect()
     // The gradual change shows a blend all over.
     const QColor blend(frame.pixel(160, 32));
     QVERIFY2(blend.blue() > 40 && blend.blue() < 215, qPrintable(blend.name()));
+}
+
+void TestCliProject::snapshotFollowsTheGifFramesOnTheSteppedClock()
+{
+    const QString project = newProject(QStringLiteral("gif.boo"));
+    const QString gif = path(QStringLiteral("two.gif"));
+    QVERIFY(!project.isEmpty());
+    const QList<Ky::Test::GifFrame> frames = Ky::Test::SolidFrames(2, QSize(128, 64), 500);
+    QVERIFY(Ky::Test::WriteGif(gif, QSize(128, 64), frames));
+    QCOMPARE(Cli({"add", project, gif}).code, 0);
+
+    auto colourAt = [&](int ms) {
+        const QString png = path(QStringLiteral("gif%1.png").arg(ms));
+        const Result r = Cli({"snapshot", project, "--at", QString::number(ms), png});
+        return r.code == 0 ? QColor(QImage(png).pixel(64, 32)) : QColor();
+    };
+    const QColor first = frames.at(0).image.pixelColor(0, 0);
+    const QColor second = frames.at(1).image.pixelColor(0, 0);
+    QVERIFY(first != second);
+    // Frames of 500 ms: the first, the second, the first again, whatever the machine's speed.
+    QCOMPARE(colourAt(100), first);
+    QCOMPARE(colourAt(600), second);
+    QCOMPARE(colourAt(1100), first);
+    QCOMPARE(colourAt(600), second);
 }
 
 void TestCliProject::snapshotHasTheScreenSize()
