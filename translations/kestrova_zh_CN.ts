@@ -117,10 +117,165 @@
     </message>
 </context>
 <context>
+    <name>Ky::KAnimPlugin::KAnimPlugin</name>
+    <message>
+        <source>Gif</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Select GIF Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished">警告</translation>
+    </message>
+    <message>
+        <source>%1 Don&apos;t Support the GIF Format!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Ky::KAnimPlugin::KGifClient</name>
+    <message>
+        <source>File Attribute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frames</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Effect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0.1S</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Effect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation type="unfinished">随机</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished">警告</translation>
+    </message>
+    <message>
+        <source>File %1 not found!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Ky::KAppConfig</name>
     <message>
         <source>Warning</source>
         <translation>警告</translation>
+    </message>
+</context>
+<context>
+    <name>Ky::KBorderEdit</name>
+    <message>
+        <source>Border</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multicolour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Three-colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Single-colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Style:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pattern:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Effect:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 px</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Ky::KColorButton</name>
+    <message>
+        <source>Select Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Ky::KControllerModels</name>
+    <message>
+        <source>Q741: two-port controller for small and medium signs; can be cascaded. Up to 655,360 pixels, 4096 pixels wide or 1024 high.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Q742: four-port controller with audio output; can be cascaded. Up to 1,310,720 pixels, 4096 pixels wide or 2048 high.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Q743: eight-port controller with audio output for large signs; can be cascaded. Up to 2,621,440 pixels, 4096 pixels wide or high.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V7: single-port controller for strip signs. Pictures are scaled to the area before sending. Up to 196,608 pixels, 2048 wide or 256 high.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N5: compact single-port controller. Pictures are scaled to the area before sending. Up to 131,072 pixels, 1024 wide or 512 high.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -231,6 +386,384 @@
     <message>
         <source>Static</source>
         <translation>静止</translation>
+    </message>
+</context>
+<context>
+    <name>Ky::KFramePanel</name>
+    <message>
+        <source> px</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Y:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Ky::KFramePlugin</name>
+    <message>
+        <source>Area</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Ky::KImagePlugin::KImagePlugin</name>
+    <message>
+        <source>Photo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished">警告</translation>
+    </message>
+    <message>
+        <source>Load [</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>] Failure! File is corrupted?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose Image File</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Ky::KImagePlugin::KPhotoClient</name>
+    <message>
+        <source>File Attribute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frames</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Effect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0.1S</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Effect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation type="unfinished">随机</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished">警告</translation>
+    </message>
+    <message>
+        <source>File %1 not found!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KeepRatio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose Image File</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Ky::KModel</name>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished">警告</translation>
+    </message>
+    <message>
+        <source>Open %1 error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to generate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No output directory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create the directory %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot clear the directory %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read back %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The media file %1 was not written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot copy %1 under its digest.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Ky::KPlaceholderWindow</name>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished">警告</translation>
+    </message>
+    <message>
+        <source>%1 is running!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Ky::KScenePanel</name>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play the areas a number of times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play for a fixed time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only in these months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekdays:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Background Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Ky::KScenePlugin</name>
+    <message>
+        <source>Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Ky::KScreenPlugin</name>
+    <message>
+        <source>Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Ky::KXmlDataAccess</name>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished">警告</translation>
+    </message>
+    <message>
+        <source>Read [</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>] error! Insufficient permissions? Please try to run the program as an administrator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a project file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>damaged at line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>] error! The file is damaged; only the part before the damage was read. Save the project under a new name to keep the original file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing to write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write [</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the document could not be encoded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>] error! The file could not be written completely; its previous content is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no type)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This project holds items of kinds that are not installed: %1. They are kept and saved back unchanged, but cannot be shown or edited.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
