@@ -120,82 +120,82 @@
     <name>Ky::KAnimPlugin::KAnimPlugin</name>
     <message>
         <source>Gif</source>
-        <translation type="unfinished"></translation>
+        <translation>动画</translation>
     </message>
     <message>
         <source>Please Select GIF Files</source>
-        <translation type="unfinished"></translation>
+        <translation>请选择GIF文件</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">警告</translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>%1 Don&apos;t Support the GIF Format!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不是受支持的GIF格式！</translation>
     </message>
 </context>
 <context>
     <name>Ky::KAnimPlugin::KGifClient</name>
     <message>
         <source>File Attribute</source>
-        <translation type="unfinished"></translation>
+        <translation>文件属性</translation>
     </message>
     <message>
         <source>File Path</source>
-        <translation type="unfinished"></translation>
+        <translation>文件路径</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>宽度</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>高度</translation>
     </message>
     <message>
         <source>Frames</source>
-        <translation type="unfinished"></translation>
+        <translation>帧数</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>时长</translation>
     </message>
     <message>
         <source>Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>特效</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>显示</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>清除</translation>
     </message>
     <message>
         <source>Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>停留时间</translation>
     </message>
     <message>
         <source>0.1S</source>
-        <translation type="unfinished"></translation>
+        <translation>0.1秒</translation>
     </message>
     <message>
         <source>No Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>无特效</translation>
     </message>
     <message>
         <source>Random</source>
-        <translation type="unfinished">随机</translation>
+        <translation>随机</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">警告</translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>File %1 not found!</source>
-        <translation type="unfinished"></translation>
+        <translation>文件 %1 未找到！</translation>
     </message>
 </context>
 <context>
@@ -209,73 +209,73 @@
     <name>Ky::KBorderEdit</name>
     <message>
         <source>Border</source>
-        <translation type="unfinished"></translation>
+        <translation>边框</translation>
     </message>
     <message>
         <source>Multicolour</source>
-        <translation type="unfinished"></translation>
+        <translation>多色</translation>
     </message>
     <message>
         <source>Three-colour</source>
-        <translation type="unfinished"></translation>
+        <translation>三色</translation>
     </message>
     <message>
         <source>Single-colour</source>
-        <translation type="unfinished"></translation>
+        <translation>单色</translation>
     </message>
     <message>
         <source>Style:</source>
-        <translation type="unfinished"></translation>
+        <translation>样式：</translation>
     </message>
     <message>
         <source>Pattern:</source>
-        <translation type="unfinished"></translation>
+        <translation>图案：</translation>
     </message>
     <message>
         <source>Colour:</source>
-        <translation type="unfinished"></translation>
+        <translation>颜色：</translation>
     </message>
     <message>
         <source>Effect:</source>
-        <translation type="unfinished"></translation>
+        <translation>特效：</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>速度：</translation>
     </message>
     <message>
         <source>%1 px</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 px</translation>
     </message>
 </context>
 <context>
     <name>Ky::KColorButton</name>
     <message>
         <source>Select Color</source>
-        <translation type="unfinished"></translation>
+        <translation>选择颜色</translation>
     </message>
 </context>
 <context>
     <name>Ky::KControllerModels</name>
     <message>
         <source>Q741: two-port controller for small and medium signs; can be cascaded. Up to 655,360 pixels, 4096 pixels wide or 1024 high.</source>
-        <translation type="unfinished"></translation>
+        <translation>Q741：双端口控制卡，适用于中小型显示屏，支持级联。最大带载 655,360 像素，最宽 4096 像素或最高 1024 像素。</translation>
     </message>
     <message>
         <source>Q742: four-port controller with audio output; can be cascaded. Up to 1,310,720 pixels, 4096 pixels wide or 2048 high.</source>
-        <translation type="unfinished"></translation>
+        <translation>Q742：四端口控制卡，带音频输出，支持级联。最大带载 1,310,720 像素，最宽 4096 像素或最高 2048 像素。</translation>
     </message>
     <message>
         <source>Q743: eight-port controller with audio output for large signs; can be cascaded. Up to 2,621,440 pixels, 4096 pixels wide or high.</source>
-        <translation type="unfinished"></translation>
+        <translation>Q743：八端口控制卡，带音频输出，适用于大型显示屏，支持级联。最大带载 2,621,440 像素，最宽或最高 4096 像素。</translation>
     </message>
     <message>
         <source>V7: single-port controller for strip signs. Pictures are scaled to the area before sending. Up to 196,608 pixels, 2048 wide or 256 high.</source>
-        <translation type="unfinished"></translation>
+        <translation>V7：单端口控制卡，适用于条形屏。图片在发送前缩放至区域大小。最大带载 196,608 像素，最宽 2048 像素或最高 256 像素。</translation>
     </message>
     <message>
         <source>N5: compact single-port controller. Pictures are scaled to the area before sending. Up to 131,072 pixels, 1024 wide or 512 high.</source>
-        <translation type="unfinished"></translation>
+        <translation>N5：小型单端口控制卡。图片在发送前缩放至区域大小。最大带载 131,072 像素，最宽 1024 像素或最高 512 像素。</translation>
     </message>
 </context>
 <context>
@@ -392,378 +392,378 @@
     <name>Ky::KFramePanel</name>
     <message>
         <source> px</source>
-        <translation type="unfinished"></translation>
+        <translation> px</translation>
     </message>
     <message>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>区域</translation>
     </message>
     <message>
         <source>Lock size</source>
-        <translation type="unfinished"></translation>
+        <translation>锁定大小</translation>
     </message>
     <message>
         <source>X:</source>
-        <translation type="unfinished"></translation>
+        <translation>X：</translation>
     </message>
     <message>
         <source>Y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Y：</translation>
     </message>
     <message>
         <source>Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>宽度：</translation>
     </message>
     <message>
         <source>Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>高度：</translation>
     </message>
     <message>
         <source>Opacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>不透明度：</translation>
     </message>
 </context>
 <context>
     <name>Ky::KFramePlugin</name>
     <message>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>区域</translation>
     </message>
 </context>
 <context>
     <name>Ky::KImagePlugin::KImagePlugin</name>
     <message>
         <source>Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>图片</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">警告</translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>Load [</source>
-        <translation type="unfinished"></translation>
+        <translation>加载 [</translation>
     </message>
     <message>
         <source>] Failure! File is corrupted?</source>
-        <translation type="unfinished"></translation>
+        <translation>] 失败！文件是否已损坏？</translation>
     </message>
     <message>
         <source>Choose Image File</source>
-        <translation type="unfinished"></translation>
+        <translation>选择图片文件</translation>
     </message>
 </context>
 <context>
     <name>Ky::KImagePlugin::KPhotoClient</name>
     <message>
         <source>File Attribute</source>
-        <translation type="unfinished"></translation>
+        <translation>文件属性</translation>
     </message>
     <message>
         <source>File Path</source>
-        <translation type="unfinished"></translation>
+        <translation>文件路径</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>宽度</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>高度</translation>
     </message>
     <message>
         <source>Frames</source>
-        <translation type="unfinished"></translation>
+        <translation>帧数</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>时长</translation>
     </message>
     <message>
         <source>Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>特效</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>显示</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>清除</translation>
     </message>
     <message>
         <source>Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>停留时间</translation>
     </message>
     <message>
         <source>0.1S</source>
-        <translation type="unfinished"></translation>
+        <translation>0.1秒</translation>
     </message>
     <message>
         <source>No Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>无特效</translation>
     </message>
     <message>
         <source>Random</source>
-        <translation type="unfinished">随机</translation>
+        <translation>随机</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">警告</translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>File %1 not found!</source>
-        <translation type="unfinished"></translation>
+        <translation>文件 %1 未找到！</translation>
     </message>
     <message>
         <source>Choose</source>
-        <translation type="unfinished"></translation>
+        <translation>选择</translation>
     </message>
     <message>
         <source>KeepRatio</source>
-        <translation type="unfinished"></translation>
+        <translation>保持比例</translation>
     </message>
     <message>
         <source>Choose Image File</source>
-        <translation type="unfinished"></translation>
+        <translation>选择图片文件</translation>
     </message>
 </context>
 <context>
     <name>Ky::KModel</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">警告</translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>Open %1 error!</source>
-        <translation type="unfinished"></translation>
+        <translation>打开 %1 出错！</translation>
     </message>
     <message>
         <source>Nothing to generate.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有可生成的内容。</translation>
     </message>
     <message>
         <source>No output directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>未指定输出目录。</translation>
     </message>
     <message>
         <source>Cannot create the directory %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法创建目录 %1。</translation>
     </message>
     <message>
         <source>Cannot clear the directory %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法清空目录 %1。</translation>
     </message>
     <message>
         <source>Cannot write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入 %1。</translation>
     </message>
     <message>
         <source>Cannot read back %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法回读 %1。</translation>
     </message>
     <message>
         <source>The media file %1 was not written.</source>
-        <translation type="unfinished"></translation>
+        <translation>媒体文件 %1 未写入。</translation>
     </message>
     <message>
         <source>Cannot copy %1 under its digest.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法以摘要名复制 %1。</translation>
     </message>
 </context>
 <context>
     <name>Ky::KPlaceholderWindow</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">警告</translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>%1 is running!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 正在运行！</translation>
     </message>
 </context>
 <context>
     <name>Ky::KScenePanel</name>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>播放</translation>
     </message>
     <message>
         <source>Play the areas a number of times</source>
-        <translation type="unfinished"></translation>
+        <translation>各区域播放指定次数</translation>
     </message>
     <message>
         <source>Play for a fixed time</source>
-        <translation type="unfinished"></translation>
+        <translation>播放固定时长</translation>
     </message>
     <message>
         <source> times</source>
-        <translation type="unfinished"></translation>
+        <translation> 次</translation>
     </message>
     <message>
         <source>Mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>模式：</translation>
     </message>
     <message>
         <source>Play time:</source>
-        <translation type="unfinished"></translation>
+        <translation>播放时长：</translation>
     </message>
     <message>
         <source>Passes:</source>
-        <translation type="unfinished"></translation>
+        <translation>播放次数：</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>背景</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>图片</translation>
     </message>
     <message>
         <source>Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>颜色</translation>
     </message>
     <message>
         <source>No picture</source>
-        <translation type="unfinished"></translation>
+        <translation>未选择图片</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>浏览...</translation>
     </message>
     <message>
         <source>Colour:</source>
-        <translation type="unfinished"></translation>
+        <translation>颜色：</translation>
     </message>
     <message>
         <source>Picture:</source>
-        <translation type="unfinished"></translation>
+        <translation>图片：</translation>
     </message>
     <message>
         <source>Opacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>不透明度：</translation>
     </message>
     <message>
         <source>Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>播放计划</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>至</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>周一</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>周二</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>周三</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>周四</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>周五</translation>
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>周六</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>周日</translation>
     </message>
     <message>
         <source>Only in these months</source>
-        <translation type="unfinished"></translation>
+        <translation>仅在以下月份</translation>
     </message>
     <message>
         <source>Daily:</source>
-        <translation type="unfinished"></translation>
+        <translation>每天：</translation>
     </message>
     <message>
         <source>Weekdays:</source>
-        <translation type="unfinished"></translation>
+        <translation>星期：</translation>
     </message>
     <message>
         <source>Select Background Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>选择背景图片</translation>
     </message>
     <message>
         <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif)</source>
-        <translation type="unfinished"></translation>
+        <translation>图片 (*.png *.jpg *.jpeg *.bmp *.gif)</translation>
     </message>
 </context>
 <context>
     <name>Ky::KScenePlugin</name>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>节目</translation>
     </message>
 </context>
 <context>
     <name>Ky::KScreenPlugin</name>
     <message>
         <source>Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>屏幕</translation>
     </message>
 </context>
 <context>
     <name>Ky::KXmlDataAccess</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">警告</translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>Read [</source>
-        <translation type="unfinished"></translation>
+        <translation>读取 [</translation>
     </message>
     <message>
         <source>] error! Insufficient permissions? Please try to run the program as an administrator</source>
-        <translation type="unfinished"></translation>
+        <translation>] 出错！权限不足？请尝试以管理员身份运行程序</translation>
     </message>
     <message>
         <source>not a project file</source>
-        <translation type="unfinished"></translation>
+        <translation>不是项目文件</translation>
     </message>
     <message>
         <source>damaged at line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 行已损坏：%2</translation>
     </message>
     <message>
         <source>] error! The file is damaged; only the part before the damage was read. Save the project under a new name to keep the original file.</source>
-        <translation type="unfinished"></translation>
+        <translation>] 出错！文件已损坏，仅读取了损坏处之前的部分。请将项目另存为新名称，以保留原文件。</translation>
     </message>
     <message>
         <source>nothing to write</source>
-        <translation type="unfinished"></translation>
+        <translation>没有可写入的内容</translation>
     </message>
     <message>
         <source>Write [</source>
-        <translation type="unfinished"></translation>
+        <translation>写入 [</translation>
     </message>
     <message>
         <source>the document could not be encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>无法编码该文档</translation>
     </message>
     <message>
         <source>] error! The file could not be written completely; its previous content is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>] 出错！文件未能完整写入，已保留其原有内容。</translation>
     </message>
     <message>
         <source>(no type)</source>
-        <translation type="unfinished"></translation>
+        <translation>（无类型）</translation>
     </message>
     <message>
         <source>This project holds items of kinds that are not installed: %1. They are kept and saved back unchanged, but cannot be shown or edited.</source>
-        <translation type="unfinished"></translation>
+        <translation>此项目包含以下未安装类型的元素：%1。这些元素会原样保留并保存，但无法显示或编辑。</translation>
     </message>
 </context>
 </TS>
