@@ -1,6 +1,7 @@
 #include "kgifnode.h"
 
 #include "kdigestcopy.h"
+#include "kmediafile.h"
 #include "scenerender.h"
 
 #include <QFileInfo>
@@ -14,13 +15,6 @@ const QString kGif = QStringLiteral("Gif");
 constexpr int kLongLoopMs = 5000;
 constexpr int kDefaultHold = 50;
 constexpr int kDefaultSpeed = 4;
-
-QString DirectoryOf(const QString& path)
-{
-    if (path.endsWith(QLatin1Char('/')) || QFileInfo(path).isDir())
-        return path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/');
-    return QFileInfo(path).absolutePath() + QLatin1Char('/');
-}
 } // namespace
 
 QString KGifNode::GetGif() const
@@ -52,22 +46,13 @@ void KGifNode::InitNewNode()
 
 void KGifNode::Generator(const QString& path, QList<KSendFileInfo>& files)
 {
-    const QString source = GetGif();
-    KSendFileInfo copied;
-    if (CopyUnderDigest(source, path, &copied)) {
-        SetFilePath(kGif, copied.path, copied.md5);
-        files.append(copied);
-        return;
-    }
-    // Nothing was written: no entry names a missing file, and the generation fails.
-    SetFilePath(kGif, QString(), QString());
-    files.append({DirectoryOf(path) + QFileInfo(source).fileName(), QString()});
+    MediaFile::Generate(*this, kGif, GetGif(), path, files);
 }
 
 void KGifNode::Export(const QString& path)
 {
     KSendFileInfo copied;
-    if (CopyUnderDigest(GetGif(), DirectoryOf(path), &copied))
+    if (CopyUnderDigest(GetGif(), MediaFile::DirectoryOf(path), &copied))
         SetGif(QFileInfo(copied.path).fileName());
 }
 
@@ -79,15 +64,9 @@ void KGifNode::Import(const QString& path)
 int KGifNode::Duration()
 {
     LoadInfo();
-    const QSize size = Size();
-    const int display = GeteffectDuration(
-        size.width(), size.height(), GetAttributeToInt(QStringLiteral("Display Effect Type")),
-        GetAttributeToInt(QStringLiteral("Display Interval Index")));
-    const int clear = GeteffectDuration(size.width(), size.height(),
-                                        GetAttributeToInt(QStringLiteral("Clear Effect Type")),
-                                        GetAttributeToInt(QStringLiteral("Clear Interval Index")));
+    const qint64 effects = MediaFile::StoredEffectsDuration(*this, Size());
     const qint64 remain = GetAttributeToInt(QStringLiteral("Remain Delay"));
-    return int(qMin<qint64>(INT_MAX, display + clear + qMax<qint64>(m_info.loop, remain)));
+    return int(qMin<qint64>(INT_MAX, effects + qMax<qint64>(m_info.loop, remain)));
 }
 
 } // namespace Ky::KAnimPlugin

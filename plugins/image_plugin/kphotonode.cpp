@@ -4,6 +4,7 @@
 #include "kcontrollernode.h"
 #include "kdigestcopy.h"
 #include "kgifscaler.h"
+#include "kmediafile.h"
 #include "scenerender.h"
 
 #include <QDebug>
@@ -23,14 +24,6 @@ constexpr int kDefaultHold = 50;
 constexpr int kRandomEffect = 25;
 constexpr int kDefaultSpeed = 4;
 const QSize kLargestGif(1280, 720);
-
-// Media go beside the project file they belong to, or into the directory given as such.
-QString DirectoryOf(const QString& path)
-{
-    if (path.endsWith(QLatin1Char('/')) || QFileInfo(path).isDir())
-        return path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/');
-    return QFileInfo(path).absolutePath() + QLatin1Char('/');
-}
 
 bool ScreenScalesNothing(KNode* node)
 {
@@ -187,23 +180,13 @@ void KPhotoNode::MakeDuplicate(const QSize& target)
 void KPhotoNode::Generator(const QString& path, QList<KSendFileInfo>& files)
 {
     const QString duplicate = FileDuplicate();
-    const QString source = duplicate.isEmpty() ? GetPhoto() : duplicate;
-    KSendFileInfo copied;
-    if (CopyUnderDigest(source, path, &copied)) {
-        SetFilePath(kPhoto, copied.path, copied.md5);
-        files.append(copied);
-        return;
-    }
-    // Nothing was written: the entry names no file, and the listed file that is missing makes
-    // the generation fail instead of sending a set without the picture.
-    SetFilePath(kPhoto, QString(), QString());
-    files.append({DirectoryOf(path) + QFileInfo(source).fileName(), QString()});
+    MediaFile::Generate(*this, kPhoto, duplicate.isEmpty() ? GetPhoto() : duplicate, path, files);
 }
 
 void KPhotoNode::Export(const QString& path)
 {
     KSendFileInfo copied;
-    if (CopyUnderDigest(GetPhoto(), DirectoryOf(path), &copied))
+    if (CopyUnderDigest(GetPhoto(), MediaFile::DirectoryOf(path), &copied))
         SetPhoto(QFileInfo(copied.path).fileName());
 }
 
@@ -215,15 +198,9 @@ void KPhotoNode::Import(const QString& path)
 int KPhotoNode::Duration()
 {
     LoadInfo();
-    const QSize size = Size();
-    const int display = GeteffectDuration(
-        size.width(), size.height(), GetAttributeToInt(QStringLiteral("Display Effect Type")),
-        GetAttributeToInt(QStringLiteral("Display Interval Index")));
-    const int clear = GeteffectDuration(size.width(), size.height(),
-                                        GetAttributeToInt(QStringLiteral("Clear Effect Type")),
-                                        GetAttributeToInt(QStringLiteral("Clear Interval Index")));
+    const qint64 effects = MediaFile::StoredEffectsDuration(*this, Size());
     const qint64 hold = qint64(GetHoldTime()) * 100;
-    return int(qMin<qint64>(INT_MAX, display + clear + qMax<qint64>(hold, m_info.loop)));
+    return int(qMin<qint64>(INT_MAX, effects + qMax<qint64>(hold, m_info.loop)));
 }
 
 } // namespace Ky::KImagePlugin
