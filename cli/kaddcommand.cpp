@@ -61,16 +61,9 @@ QString KAddCommand::help() const
 int KAddCommand::Run(const QStringList& args, Streams& io)
 {
     QStringList positional;
-    for (const QString& arg : args) {
-        if (IsHelp(arg)) {
-            io.out << help();
-            return ExitOk;
-        }
-        if (arg.startsWith(QLatin1String("--")))
-            return Fail(io, QStringLiteral("unexpected argument '%1'\n\n%2").arg(arg, help()),
-                        ExitUsage);
-        positional.append(arg);
-    }
+    const int split = SplitArguments(args, {}, io, &positional);
+    if (split != Continue)
+        return split;
     if (positional.size() < 2)
         return Fail(io, QStringLiteral("needs FILE and at least one MEDIA file\n\n") + help(),
                     ExitUsage);

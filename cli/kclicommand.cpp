@@ -14,4 +14,25 @@ bool KCliCommand::IsHelp(const QString& arg)
            || arg == QLatin1String("help");
 }
 
+int KCliCommand::SplitArguments(const QStringList& args, const QStringList& allowedFlags,
+                                Streams& io, QStringList* positional, QStringList* flags) const
+{
+    for (const QString& arg : args) {
+        if (IsHelp(arg)) {
+            io.out << help();
+            return ExitOk;
+        }
+        if (allowedFlags.contains(arg)) {
+            if (flags)
+                flags->append(arg);
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            return Fail(io, QStringLiteral("unexpected argument '%1'\n\n%2").arg(arg, help()),
+                        ExitUsage);
+        } else {
+            positional->append(arg);
+        }
+    }
+    return Continue;
+}
+
 } // namespace Ky::Cli

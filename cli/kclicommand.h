@@ -38,6 +38,13 @@ protected:
     // "kestrova-cli <group>: <message>" on standard error; returns code.
     int Fail(Streams& io, const QString& message, int code = ExitFailure) const;
     static bool IsHelp(const QString& arg);
+
+    // Arguments of a command whose options take no value: the positional ones in order, and
+    // which of the allowed flags were given. Returns Continue to go on, or the exit code to
+    // return at once (help was printed, or an unknown option was reported).
+    static constexpr int Continue = -1;
+    int SplitArguments(const QStringList& args, const QStringList& allowedFlags, Streams& io,
+                       QStringList* positional, QStringList* flags = nullptr) const;
 };
 
 } // namespace Ky::Cli

@@ -44,20 +44,11 @@ QString KGenerateCommand::help() const
 int KGenerateCommand::Run(const QStringList& args, Streams& io)
 {
     QStringList positional;
-    bool force = false;
-    for (const QString& arg : args) {
-        if (IsHelp(arg)) {
-            io.out << help();
-            return ExitOk;
-        }
-        if (arg == QLatin1String("--force"))
-            force = true;
-        else if (arg.startsWith(QLatin1String("--")))
-            return Fail(io, QStringLiteral("unexpected argument '%1'\n\n%2").arg(arg, help()),
-                        ExitUsage);
-        else
-            positional.append(arg);
-    }
+    QStringList flags;
+    const int split = SplitArguments(args, {QStringLiteral("--force")}, io, &positional, &flags);
+    if (split != Continue)
+        return split;
+    const bool force = !flags.isEmpty();
     if (positional.size() != 2)
         return Fail(io, QStringLiteral("needs FILE and DIR\n\n") + help(), ExitUsage);
     const QString dir = QFileInfo(positional.at(1)).absoluteFilePath();

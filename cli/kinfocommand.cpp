@@ -133,23 +133,15 @@ QString KInfoCommand::help() const
 
 int KInfoCommand::Run(const QStringList& args, Streams& io)
 {
-    bool json = false;
-    QString file;
-    for (const QString& arg : args) {
-        if (IsHelp(arg)) {
-            io.out << help();
-            return ExitOk;
-        }
-        if (arg == QLatin1String("--json"))
-            json = true;
-        else if (arg.startsWith(QLatin1String("--")) || !file.isEmpty())
-            return Fail(io, QStringLiteral("unexpected argument '%1'\n\n%2").arg(arg, help()),
-                        ExitUsage);
-        else
-            file = arg;
-    }
-    if (file.isEmpty())
-        return Fail(io, QStringLiteral("needs FILE\n\n") + help(), ExitUsage);
+    QStringList positional;
+    QStringList flags;
+    const int split = SplitArguments(args, {QStringLiteral("--json")}, io, &positional, &flags);
+    if (split != Continue)
+        return split;
+    if (positional.size() != 1)
+        return Fail(io, QStringLiteral("needs one FILE\n\n") + help(), ExitUsage);
+    const bool json = !flags.isEmpty();
+    const QString file = positional.first();
 
     KProjectSession session;
     QString error;
