@@ -2,6 +2,7 @@
 
 #include "kborderpainter.h"
 #include "kframetimer.h"
+#include "kstillarea.h"
 
 #include <QObject>
 #include <QRect>
@@ -24,7 +25,7 @@ public:
     void Hide();
     void SetLayer(int layer);
     void SetPaused(bool paused);
-    bool IsShown() const { return m_area != 0; }
+    bool IsShown() const { return m_layer.area() != 0; }
     // Draws the next animation step at once (tests step without waiting).
     void Step();
     int step() const { return m_step; }
@@ -34,10 +35,7 @@ private:
 
     KBorderPainter m_painter;
     QRect m_rect;
-    quint32 m_handle = 0;
-    quint32 m_area = 0;
-    quint32 m_texture = 0;
-    quint32 m_session = 0;
+    KStillArea m_layer;
     int m_step = 0;
     bool m_paused = false;
     KFrameTimer m_timer; // one step of the animation

@@ -1,7 +1,6 @@
 #include "kprogramrender.h"
 
 #include "kscenenode.h"
-#include "scenerender.h"
 
 #include <QImageReader>
 
@@ -23,7 +22,7 @@ KProgramRender::KProgramRender(KSceneNode* node) : m_node(node)
     if (!node)
         return;
     const auto later = [this] {
-        if (m_area)
+        if (m_backdrop.area())
             m_rebuild.start();
     };
     connect(node, &KSceneNode::BgModeChanged, this, later);
@@ -49,7 +48,7 @@ QString KProgramRender::PicturePath() const
 
 void KProgramRender::Build()
 {
-    if (m_area || !m_node)
+    if (m_backdrop.area() || !m_node)
         return;
     const QSize size = m_node->Size();
     if (size.isEmpty())
@@ -58,10 +57,7 @@ void KProgramRender::Build()
         m_node->HaveAttribute(QStringLiteral("Alpha")) ? qBound(0, m_node->Alpha(), 255) : 255;
     const bool picture = m_node->BgMode() == KSceneNode::BG_IMAGE;
     const quint32 colour = picture ? 0 : m_node->BgColor().rgba();
-    m_handle =
-        CreateAreaSession(0, 0, size.width(), size.height(), alpha, Layer, colour, 0, 0, 0, 0, 0);
-    m_area = m_handle ? RegisterAreaSession(m_handle) : 0;
-    if (!m_area)
+    if (!m_backdrop.Create(QRect(QPoint(0, 0), size), alpha, Layer, colour))
         return;
     const int b = m_node->FrameHeight();
     if (picture)
@@ -73,36 +69,17 @@ void KProgramRender::Build()
 void KProgramRender::ShowPicture(const QString& path, const QRect& place)
 {
     QImageReader reader(path);
-    QImage image = path.isEmpty() ? QImage() : reader.read();
-    if (image.isNull() || image.width() > kMaxSide || image.height() > kMaxSide || place.isEmpty())
+    const QImage image = path.isEmpty() ? QImage() : reader.read();
+    if (image.isNull() || image.width() > kMaxSide || image.height() > kMaxSide)
         return;
-    image.convertTo(QImage::Format_ARGB32);
-    m_texture = CreateTexture(image.width(), image.height());
-    if (!m_texture)
-        return;
-    UpdateTextureData(m_texture, image.constBits(), image.width(), image.height());
-    const quint32 effect[6] = {0, 0, 0, 0, 0, SceneHoldForever};
-    const qint32 rects[8] = {place.x(), place.y(), place.width(), place.height(),
-                             0,         0,         image.width(), image.height()};
-    m_session = CreatePictureSession(2, &m_texture, 4, effect, rects, 0);
-    if (m_session)
-        AddPictureSession(m_area, m_session, 0);
+    if (m_backdrop.AddPicture(image.size(), place))
+        m_backdrop.Upload(image);
 }
 
 void KProgramRender::Free()
 {
     m_border.Hide();
-    if (m_session) {
-        RemovePictureSession(m_area, m_session);
-        FreePictureSession(m_session);
-    }
-    if (m_texture)
-        FreeTexture(m_texture);
-    if (m_area)
-        UnRegisterAreaSession(m_area);
-    if (m_handle)
-        FreeAreaSession(m_handle);
-    m_session = m_texture = m_area = m_handle = 0;
+    m_backdrop.Free();
 }
 
 void KProgramRender::TogglePause()

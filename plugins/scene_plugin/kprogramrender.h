@@ -2,6 +2,7 @@
 
 #include "iframerender.h"
 #include "kborderlayer.h"
+#include "kstillarea.h"
 
 #include <QObject>
 #include <QPointer>
@@ -31,7 +32,7 @@ public:
     void TogglePause() override;
     void Start() override;
     void Stop() override;
-    quint32 GetSession() override { return m_area; }
+    quint32 GetSession() override { return m_backdrop.area(); }
     void Replay() override {}
     void AllFinish() override {}
 
@@ -44,10 +45,7 @@ private:
     QString PicturePath() const;
 
     QPointer<KSceneNode> m_node;
-    quint32 m_handle = 0;
-    quint32 m_area = 0;
-    quint32 m_texture = 0;
-    quint32 m_session = 0;
+    KStillArea m_backdrop; // background colour, and the picture when there is one
     KBorderLayer m_border;
     bool m_paused = false;
     QTimer m_rebuild; // gathers the program's changes into one redraw
