@@ -265,6 +265,14 @@ bool OperateBrightnessXml::writer(const QString& path, const QString& section, b
         writer.writeEndElement();
     }
     writer.writeEndDocument();
+    // Names and texts taken from a damaged file can be ones the writer puts out but no reader
+    // takes back (control characters in a name, say). Such a document must not replace the
+    // file: the schedule would be lost for good.
+    KXmlElement written;
+    if (!ParseXml(out, written, 0)) {
+        qCDebug(lcController) << "refused to write an unreadable schedule" << path;
+        return false;
+    }
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {

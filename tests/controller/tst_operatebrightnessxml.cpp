@@ -69,6 +69,7 @@ private Q_SLOTS:
     void brokenFiles_data();
     void brokenFiles();
     void unwritablePath();
+    void mergeNeverWritesAnUnreadableFile();
 
 private:
     QString path(const char* name) const { return m_dir->filePath(QLatin1String(name)); }
@@ -279,6 +280,23 @@ void TestOperateBrightnessXml::unwritablePath()
     xml.SetAttribute(QStringLiteral("flags"), 0);
     QVERIFY(!xml.writer(path("no/such/dir/b.xml"), QStringLiteral("Distinguish"), false));
     QVERIFY(!xml.writer(path("no/such/dir/b.xml"), QStringLiteral("Distinguish"), true));
+}
+
+void TestOperateBrightnessXml::mergeNeverWritesAnUnreadableFile()
+{
+    // The reader lets this damaged item name through; written back, it would make the whole
+    // schedule unreadable. The merge is refused and the file stays as it was.
+    static const char kDamaged[] =
+        "<?xml version=\"1.0\"?>\n<Node><PortType name=\"Distinguish\">"
+        "<List Name=\"BrightSettingList\"><ListItem Check=\"1\" "
+        "Bright\0:\0\x08\0nesartTi}e=\"01\"/></List></PortType></Node>\n";
+    const QByteArray damaged(kDamaged, sizeof(kDamaged) - 1);
+    const QString file = path("damaged.xml");
+    QVERIFY(WriteFile(file, damaged));
+    OperateBrightnessXml xml;
+    QVERIFY(xml.read(file, QStringLiteral("Distinguish")));
+    QVERIFY(!xml.writer(file, QStringLiteral("One"), true));
+    QCOMPARE(Contents(file), damaged);
 }
 
 KESTROVA_TEST_MAIN(TestOperateBrightnessXml)
