@@ -92,8 +92,8 @@ int KAddCommand::Run(const QStringList& args, Streams& io)
         added.append(content->Type() + QLatin1Char(' ') + content->name());
     }
     if (!session.model().Save(node, project))
-        return Fail(io, QStringLiteral("cannot write %1: %2")
-                            .arg(project, session.access().ErrorString()));
+        return Fail(
+            io, QStringLiteral("cannot write %1: %2").arg(project, session.access().ErrorString()));
     for (const QString& line : std::as_const(added))
         io.out << line << '\n';
     return ExitOk;

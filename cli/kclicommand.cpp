@@ -10,8 +10,8 @@ int KCliCommand::Fail(Streams& io, const QString& message, int code) const
 
 bool KCliCommand::IsHelp(const QString& arg)
 {
-    return arg == QLatin1String("--help") || arg == QLatin1String("-h")
-           || arg == QLatin1String("help");
+    return arg == QLatin1String("--help") || arg == QLatin1String("-h") ||
+           arg == QLatin1String("help");
 }
 
 int KCliCommand::SplitArguments(const QStringList& args, const QStringList& allowedFlags,

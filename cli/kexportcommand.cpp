@@ -39,8 +39,8 @@ int KExportCommand::Run(const QStringList& args, Streams& io)
         return Fail(io, QStringLiteral("cannot create the directory %1").arg(positional.at(1)));
     const QString target = QDir(dir).filePath(QFileInfo(source).fileName());
     // Exporting onto the source would replace the project with its exported form.
-    if (QFileInfo(target).canonicalFilePath() == QFileInfo(source).canonicalFilePath()
-        && QFileInfo::exists(target))
+    if (QFileInfo(target).canonicalFilePath() == QFileInfo(source).canonicalFilePath() &&
+        QFileInfo::exists(target))
         return Fail(io, QStringLiteral("DIR must not be the project's own directory"));
 
     KProjectSession session;

@@ -19,8 +19,8 @@ bool SafeToClear(const QString& dir)
     const QDir d(dir);
     if (!d.exists())
         return true;
-    return d.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)
-           || QFileInfo(d.filePath(QStringLiteral("config.boo"))).isFile();
+    return d.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System) ||
+           QFileInfo(d.filePath(QStringLiteral("config.boo"))).isFile();
 }
 
 } // namespace

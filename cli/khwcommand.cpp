@@ -76,9 +76,11 @@ QJsonObject Fields(const ST_HwConfig& c)
 #undef KY_FIELD
     o.insert("RefreshCountValue", c.RefreshCountValue);
     o.insert("ReservedFlag", c.ReservedFlag);
-    o.insert("ReservedWords", QJsonArray{c.ReservedWords[0], c.ReservedWords[1], c.ReservedWords[2]});
+    o.insert("ReservedWords",
+             QJsonArray{c.ReservedWords[0], c.ReservedWords[1], c.ReservedWords[2]});
     o.insert("LookUpTabLen", c.LookUpTabLen);
-    o.insert("LookUpTab", Bytes(c.LookUpTab, qBound(0, c.LookUpTabLen, int(ST_HwConfig::LookUpTabSize))));
+    o.insert("LookUpTab",
+             Bytes(c.LookUpTab, qBound(0, c.LookUpTabLen, int(ST_HwConfig::LookUpTabSize))));
     o.insert("GamaTab", Words(c.GamaTab));
     o.insert("ScanTab", Words(c.ScanTab));
     o.insert("UseCustomGamaTab", c.UseCustomGamaTab);
@@ -98,9 +100,11 @@ QJsonObject Fields(const ST_HwConfig& c)
     QJsonArray slots;
     for (int i = 0; i < qBound(0, c.ModeSwitchPlan.Count, int(ST_ModeSwitchPlan::MaxSlots)); ++i) {
         const CustomMode& m = c.ModeSwitchPlan.Slots[i];
-        slots.append(QJsonObject{{"Checked", m.Checked}, {"Start", Time(m.Start)}, {"End", Time(m.End)}});
+        slots.append(
+            QJsonObject{{"Checked", m.Checked}, {"Start", Time(m.Start)}, {"End", Time(m.End)}});
     }
-    o.insert("ModeSwitchPlan", QJsonObject{{"AutoMode", c.ModeSwitchPlan.AutoMode}, {"CustomMode", slots}});
+    o.insert("ModeSwitchPlan",
+             QJsonObject{{"AutoMode", c.ModeSwitchPlan.AutoMode}, {"CustomMode", slots}});
     o.insert("RgbCtrlWidth", c.RgbCtrlWidth);
     o.insert("RgbCtrlHeight", c.RgbCtrlHeight);
     QJsonArray rects;
@@ -127,8 +131,8 @@ QJsonObject Fields(const ST_HwConfig& c)
 
 void PrintJson(Streams& io, const QJsonValue& value)
 {
-    const QJsonDocument doc = value.isArray() ? QJsonDocument(value.toArray())
-                                              : QJsonDocument(value.toObject());
+    const QJsonDocument doc =
+        value.isArray() ? QJsonDocument(value.toArray()) : QJsonDocument(value.toObject());
     io.out << QString::fromUtf8(doc.toJson(QJsonDocument::Indented));
     io.out.flush();
 }
@@ -182,7 +186,8 @@ int KHwCommand::Run(const QStringList& args, Streams& io)
         return Derive(rest, io);
     if (command == QLatin1String("gamma"))
         return Gamma(rest, io);
-    return Fail(io, QStringLiteral("unknown command '%1' (see kestrova-cli hw --help)").arg(command),
+    return Fail(io,
+                QStringLiteral("unknown command '%1' (see kestrova-cli hw --help)").arg(command),
                 ExitUsage);
 }
 

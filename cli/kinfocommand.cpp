@@ -18,12 +18,18 @@ namespace {
 QString LevelName(KLevel level)
 {
     switch (level) {
-    case LEVEL_ROOT: return QStringLiteral("root");
-    case LEVEL_SCREEN: return QStringLiteral("screen");
-    case LEVEL_PROGRAM: return QStringLiteral("program");
-    case LEVEL_AREA: return QStringLiteral("area");
-    case LEVEL_CONTENT: return QStringLiteral("content");
-    case LEVEL_NONE: break;
+    case LEVEL_ROOT:
+        return QStringLiteral("root");
+    case LEVEL_SCREEN:
+        return QStringLiteral("screen");
+    case LEVEL_PROGRAM:
+        return QStringLiteral("program");
+    case LEVEL_AREA:
+        return QStringLiteral("area");
+    case LEVEL_CONTENT:
+        return QStringLiteral("content");
+    case LEVEL_NONE:
+        break;
     }
     return QStringLiteral("none");
 }
@@ -65,8 +71,8 @@ QJsonObject NodeJson(KNode* node)
                 row[it.key()] = it.value();
             items.append(row);
         }
-        lists[listName] = QJsonObject{{QStringLiteral("index"), list->index()},
-                                      {QStringLiteral("items"), items}};
+        lists[listName] =
+            QJsonObject{{QStringLiteral("index"), list->index()}, {QStringLiteral("items"), items}};
     }
     json[QStringLiteral("lists")] = lists;
     QJsonArray children;
@@ -91,8 +97,7 @@ QString Quoted(const QString& text)
 void PrintNode(QTextStream& out, KNode* node, int depth)
 {
     const QString indent(depth * 4, QLatin1Char(' '));
-    out << indent << LevelName(node->Level()) << ' ' << node->Type() << ' '
-        << Quoted(node->name());
+    out << indent << LevelName(node->Level()) << ' ' << node->Type() << ' ' << Quoted(node->name());
     if (qobject_cast<KOpaqueNode*>(node))
         out << " (kind not installed, kept as read)";
     out << '\n';

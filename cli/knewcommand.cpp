@@ -52,13 +52,16 @@ QString CheckSize(IControllerPlugin* plugin, const QString& model, const QSize& 
 {
     const QSize low = plugin->MinScreenSize(model);
     const QSize high = plugin->MaxScreenSize(model);
-    if (size.width() < low.width() || size.height() < low.height() || size.width() > high.width()
-        || size.height() > high.height()) {
+    if (size.width() < low.width() || size.height() < low.height() || size.width() > high.width() ||
+        size.height() > high.height()) {
         return QStringLiteral("%1 drives screens from %2x%3 to %4x%5 pixels, not %6x%7")
             .arg(model)
-            .arg(low.width()).arg(low.height())
-            .arg(high.width()).arg(high.height())
-            .arg(size.width()).arg(size.height());
+            .arg(low.width())
+            .arg(low.height())
+            .arg(high.width())
+            .arg(high.height())
+            .arg(size.width())
+            .arg(size.height());
     }
     const qint64 pixels = qint64(size.width()) * size.height();
     if (pixels > plugin->MaxPixelCount(model)) {
@@ -96,8 +99,8 @@ int KNewCommand::Run(const QStringList& args, Streams& io)
             io.out << help();
             return ExitOk;
         }
-        if ((arg == QLatin1String("--model") || arg == QLatin1String("--size"))
-            && i + 1 < args.size()) {
+        if ((arg == QLatin1String("--model") || arg == QLatin1String("--size")) &&
+            i + 1 < args.size()) {
             (arg == QLatin1String("--model") ? options.model : options.size) = args.at(++i);
         } else if (arg == QLatin1String("--force")) {
             options.force = true;

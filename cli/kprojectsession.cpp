@@ -10,8 +10,7 @@
 namespace Ky::Cli {
 
 KProjectSession::KProjectSession()
-    : m_model(std::make_unique<KModel>())
-    , m_access(new KXmlDataAccess)
+    : m_model(std::make_unique<KModel>()), m_access(new KXmlDataAccess)
 {
     m_model->SetDataAccess(m_access);
     KPluginManager::instance();
@@ -37,7 +36,8 @@ KNode* KProjectSession::Open(const QString& path, QString* error)
     }
     KNode* node = m_model->Open(info.absoluteFilePath());
     if (!node) {
-        *error = QStringLiteral("%1: cannot read the project: %2").arg(path, m_access->ErrorString());
+        *error =
+            QStringLiteral("%1: cannot read the project: %2").arg(path, m_access->ErrorString());
         return nullptr;
     }
     if (!m_access->ErrorString().isEmpty()) {

@@ -67,8 +67,8 @@ int KSnapshotCommand::Run(const QStringList& args, Streams& io)
                 return Fail(io, QStringLiteral("--program takes a number from 1"), ExitUsage);
         } else if (arg == QLatin1String("--at") && hasValue) {
             if (!ParseNumber(args.at(++i), 0, kMaxMoment, &options.at))
-                return Fail(io, QStringLiteral("--at takes milliseconds from 0 to %1")
-                                    .arg(kMaxMoment),
+                return Fail(io,
+                            QStringLiteral("--at takes milliseconds from 0 to %1").arg(kMaxMoment),
                             ExitUsage);
         } else if (arg.startsWith(QLatin1String("--"))) {
             return Fail(io, QStringLiteral("unexpected argument '%1'\n\n%2").arg(arg, help()),
@@ -78,8 +78,7 @@ int KSnapshotCommand::Run(const QStringList& args, Streams& io)
         }
     }
     if (positional.size() != 2 || options.at < 0)
-        return Fail(io, QStringLiteral("needs FILE, --at MS and OUT.png\n\n") + help(),
-                    ExitUsage);
+        return Fail(io, QStringLiteral("needs FILE, --at MS and OUT.png\n\n") + help(), ExitUsage);
     options.project = positional.at(0);
     options.output = positional.at(1);
 
@@ -100,7 +99,8 @@ int KSnapshotCommand::Run(const QStringList& args, Streams& io)
     const QSize size = screen->size();
     if (size.width() < 1 || size.height() < 1 || size.width() > 8192 || size.height() > 8192)
         return Fail(io, QStringLiteral("the screen size %1x%2 cannot be previewed")
-                            .arg(size.width()).arg(size.height()));
+                            .arg(size.width())
+                            .arg(size.height()));
 
     KSnapshotPlayer player(size, KAppConfig::instance()->RefreshRate());
     if (!player.isReady())

@@ -18,8 +18,8 @@ KSnapshotPlayer::KSnapshotPlayer(const QSize& screenSize, int interval)
 {
     // Animations follow the stepped play time, not the wall clock.
     KFrameTimer::SetStepped(true);
-    m_ready = CreateRenderer()
-              && InitRenderer(this, screenSize.width(), screenSize.height(), m_interval);
+    m_ready =
+        CreateRenderer() && InitRenderer(this, screenSize.width(), screenSize.height(), m_interval);
 }
 
 KSnapshotPlayer::~KSnapshotPlayer()

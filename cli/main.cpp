@@ -4,16 +4,16 @@
 //
 // Each command is one KCliCommand; add new ones to Commands() below.
 
-#include "kappconfig.h"
 #include "kaddcommand.h"
+#include "kappconfig.h"
 #include "kclicommand.h"
 #include "kexportcommand.h"
 #include "kgeneratecommand.h"
 #include "khwcommand.h"
 #include "kinfocommand.h"
 #include "knewcommand.h"
-#include "ksnapshotcommand.h"
 #include "kprompt.h"
+#include "ksnapshotcommand.h"
 
 #include <QApplication>
 
@@ -72,8 +72,8 @@ int main(int argc, char** argv)
         return ExitUsage;
     }
     const QString group = args.takeFirst();
-    if (group == QLatin1String("--help") || group == QLatin1String("-h")
-        || group == QLatin1String("help")) {
+    if (group == QLatin1String("--help") || group == QLatin1String("-h") ||
+        group == QLatin1String("help")) {
         Overview(out, commands);
         return ExitOk;
     }

@@ -65,13 +65,13 @@ void PrintHostile()
         many += "<CellWidth Value=\"" + QByteArray::number(i % 64) + "\"/>";
     std::printf("hostile 100000 elements: %.1f ms\n", OnceMs(Wrap(many)));
     std::printf("hostile nested 100000 deep: %.1f ms\n",
-                OnceMs(Wrap(QByteArray("<CardInfo>").repeated(100000)
-                            + QByteArray("</CardInfo>").repeated(100000))));
+                OnceMs(Wrap(QByteArray("<CardInfo>").repeated(100000) +
+                            QByteArray("</CardInfo>").repeated(100000))));
     std::printf("hostile unclosed 100000 deep: %.1f ms\n",
                 OnceMs(Wrap(QByteArray("<CardInfo>").repeated(100000))));
     std::printf("hostile 16 MB base64: %.1f ms\n",
-                OnceMs(Wrap("<LookUpTab Value=\"" + QByteArray(12 * 1024 * 1024, 'x').toBase64()
-                            + "\"/>")));
+                OnceMs(Wrap("<LookUpTab Value=\"" + QByteArray(12 * 1024 * 1024, 'x').toBase64() +
+                            "\"/>")));
     QByteArray cards = "<CardInfo>";
     for (int i = 0; i < 100000; ++i)
         cards += "<Card><x Value=\"1\"/></Card>";
@@ -113,7 +113,8 @@ int main(int argc, char** argv)
         unsigned int mask = 0, netCard = 0;
         AnalyzeHwInfo(buffer, *target, mask, netCard);
     }
-    std::printf("derive chain: %.0f records/s\n", Rate(seconds, [&] { Ky::DeriveHwConfig(*target); }));
+    std::printf("derive chain: %.0f records/s\n",
+                Rate(seconds, [&] { Ky::DeriveHwConfig(*target); }));
     std::printf("read all groups: %.0f documents/s\n", Rate(seconds, [&] {
                     QByteArray buffer = doc;
                     unsigned int mask = 0, netCard = 0;

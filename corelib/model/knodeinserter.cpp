@@ -18,8 +18,7 @@ const QString kAreaKind = QStringLiteral("KY_Frame_Plugin");
 
 } // namespace
 
-KNodeInserter::KNodeInserter(KModel* model)
-    : m_model(model)
+KNodeInserter::KNodeInserter(KModel* model) : m_model(model)
 {
 }
 

@@ -36,9 +36,9 @@ int StoredEffectsDuration(const KData& node, const QSize& size)
         return node.GetAttributeToInt(QString::fromLatin1(key));
     };
     return GeteffectDuration(size.width(), size.height(), value("Display Effect Type"),
-                             value("Display Interval Index"))
-           + GeteffectDuration(size.width(), size.height(), value("Clear Effect Type"),
-                               value("Clear Interval Index"));
+                             value("Display Interval Index")) +
+           GeteffectDuration(size.width(), size.height(), value("Clear Effect Type"),
+                             value("Clear Interval Index"));
 }
 
 } // namespace Ky::MediaFile

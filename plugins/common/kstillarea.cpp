@@ -23,7 +23,7 @@ bool KStillArea::AddPicture(const QSize& textureSize, const QRect& place)
     if (!m_texture)
         return false;
     const quint32 effect[SceneEffectFieldCount] = {0, 0, 0, 0, 0, SceneHoldForever};
-    const qint32 rects[8] = {place.x(), place.y(), place.width(),         place.height(),
+    const qint32 rects[8] = {place.x(), place.y(), place.width(),       place.height(),
                              0,         0,         textureSize.width(), textureSize.height()};
     m_session = CreatePictureSession(2, &m_texture, 4, effect, rects, 0);
     if (!m_session)

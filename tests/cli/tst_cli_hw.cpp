@@ -118,8 +118,9 @@ void TestCliHw::readPrintsFieldsMaskAndPort()
 
 void TestCliHw::readFromStandardInput()
 {
-    const Result r = Cli({"hw", "read", "-"},
-                         "<BoxHwConfig><NetCard Value=\"1\"/><Probe Value=\"Begin\"/></BoxHwConfig>");
+    const Result r =
+        Cli({"hw", "read", "-"},
+            "<BoxHwConfig><NetCard Value=\"1\"/><Probe Value=\"Begin\"/></BoxHwConfig>");
     QCOMPARE(r.code, 0);
     const QJsonObject o = Json(r.out);
     QCOMPARE(o.value("GroupMask").toInt(), 0x100);
@@ -140,7 +141,8 @@ void TestCliHw::deriveFreshRecord()
     QCOMPARE(o.value("Max_Data_Num").toInt(), 50);
     QCOMPARE(o.value("CardMaxCtrlWidth").toInt(), 25);
     QCOMPARE(o.value("CardMaxCtrlHeight").toInt(), 512);
-    QCOMPARE(QString::number(o.value("LuminanceEfficiency").toDouble(), 'f', 2), QStringLiteral("64.03"));
+    QCOMPARE(QString::number(o.value("LuminanceEfficiency").toDouble(), 'f', 2),
+             QStringLiteral("64.03"));
     QCOMPARE(o.value("ScanTab").toArray().at(0).toInt(), 0x1300);
 }
 
@@ -175,7 +177,8 @@ void TestCliHw::help_data()
     QTest::addColumn<QByteArray>("mentions");
     QTest::newRow("tool") << QStringList{"--help"} << QByteArray("hw");
     QTest::newRow("group") << QStringList{"hw", "--help"} << QByteArray("derive");
-    QTest::newRow("defaults") << QStringList{"hw", "defaults", "--help"} << QByteArray("fresh record");
+    QTest::newRow("defaults") << QStringList{"hw", "defaults", "--help"}
+                              << QByteArray("fresh record");
     QTest::newRow("read") << QStringList{"hw", "read", "--help"} << QByteArray("GroupMask");
     QTest::newRow("derive") << QStringList{"hw", "derive", "--help"} << QByteArray("MaxOE");
     QTest::newRow("gamma") << QStringList{"hw", "gamma", "-h"} << QByteArray("GrayLevel");
@@ -198,24 +201,30 @@ void TestCliHw::failures_data()
     QTest::addColumn<QByteArray>("message");
     const QString broken = write("broken.xml", "<BoxHwConfig><CellWidth Value=\"3\"");
     QTest::newRow("no arguments") << QStringList{} << 2 << QByteArray("Usage");
-    QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2 << QByteArray("unknown command");
+    QTest::newRow("unknown command")
+        << QStringList{"frobnicate"} << 2 << QByteArray("unknown command");
     QTest::newRow("hw alone") << QStringList{"hw"} << 2 << QByteArray("Usage");
-    QTest::newRow("unknown command") << QStringList{"hw", "write"} << 2 << QByteArray("unknown command");
-    QTest::newRow("defaults with argument") << QStringList{"hw", "defaults", "x"} << 2 << QByteArray("no arguments");
+    QTest::newRow("unknown command")
+        << QStringList{"hw", "write"} << 2 << QByteArray("unknown command");
+    QTest::newRow("defaults with argument")
+        << QStringList{"hw", "defaults", "x"} << 2 << QByteArray("no arguments");
     QTest::newRow("read without file") << QStringList{"hw", "read"} << 2 << QByteArray("one FILE");
     QTest::newRow("missing file") << QStringList{"hw", "read", m_dir.filePath("none.xml")} << 1
                                   << QByteArray("cannot open");
-    QTest::newRow("broken document") << QStringList{"hw", "read", broken} << 1
-                                     << QByteArray("not a well-formed");
-    QTest::newRow("derive broken document") << QStringList{"hw", "derive", broken} << 1
-                                            << QByteArray("not a well-formed");
-    QTest::newRow("gamma refused") << QStringList{"hw", "gamma", "19", "8"} << 1 << QByteArray("refused");
-    QTest::newRow("gamma 10 refused") << QStringList{"hw", "gamma", "10", "8"} << 1 << QByteArray("refused");
-    QTest::newRow("gamma not a number") << QStringList{"hw", "gamma", "abc", "8"} << 2
-                                        << QByteArray("not a number");
-    QTest::newRow("gamma level not a number") << QStringList{"hw", "gamma", "38", "8.5"} << 2
-                                              << QByteArray("not an integer");
-    QTest::newRow("gamma one argument") << QStringList{"hw", "gamma", "38"} << 2 << QByteArray("VALUE and LEVEL");
+    QTest::newRow("broken document")
+        << QStringList{"hw", "read", broken} << 1 << QByteArray("not a well-formed");
+    QTest::newRow("derive broken document")
+        << QStringList{"hw", "derive", broken} << 1 << QByteArray("not a well-formed");
+    QTest::newRow("gamma refused")
+        << QStringList{"hw", "gamma", "19", "8"} << 1 << QByteArray("refused");
+    QTest::newRow("gamma 10 refused")
+        << QStringList{"hw", "gamma", "10", "8"} << 1 << QByteArray("refused");
+    QTest::newRow("gamma not a number")
+        << QStringList{"hw", "gamma", "abc", "8"} << 2 << QByteArray("not a number");
+    QTest::newRow("gamma level not a number")
+        << QStringList{"hw", "gamma", "38", "8.5"} << 2 << QByteArray("not an integer");
+    QTest::newRow("gamma one argument")
+        << QStringList{"hw", "gamma", "38"} << 2 << QByteArray("VALUE and LEVEL");
 }
 
 void TestCliHw::failures()

@@ -37,8 +37,7 @@ QJsonObject Info(const QString& project)
 
 QStringList Entries(const QString& dir)
 {
-    return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                               QDir::Name);
+    return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
 }
 
 // A screen with a program, an area and an item of a kind no plug-in provides, with
@@ -105,8 +104,10 @@ void TestCliProject::newMakesScreenProgramAndArea_data()
     QTest::addColumn<QString>("size");
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
-    QTest::newRow("cascading") << "Q743" << "256x128" << 256 << 128;
-    QTest::newRow("single port") << "V7" << "64X32" << 64 << 32;
+    QTest::newRow("cascading") << "Q743"
+                               << "256x128" << 256 << 128;
+    QTest::newRow("single port") << "V7"
+                                 << "64X32" << 64 << 32;
 }
 
 void TestCliProject::newMakesScreenProgramAndArea()
@@ -154,14 +155,13 @@ void TestCliProject::newRefuses_data()
                                << QByteArray("not a size");
     QTest::newRow("zero side") << QStringList{"--model", "V7", "--size", "0x32", file} << 2
                                << QByteArray("not a size");
-    QTest::newRow("over the limit")
-        << QStringList{"--model", "V7", "--size", "99999x10", file} << 1
-        << QByteArray("V7 drives screens from");
+    QTest::newRow("over the limit") << QStringList{"--model", "V7", "--size", "99999x10", file} << 1
+                                    << QByteArray("V7 drives screens from");
     QTest::newRow("no file") << QStringList{"--model", "V7", "--size", "64x32"} << 2
                              << QByteArray("needs --model, --size and FILE");
-    QTest::newRow("stray option")
-        << QStringList{"--model", "V7", "--size", "64x32", "--colour", file} << 2
-        << QByteArray("unexpected argument '--colour'");
+    QTest::newRow("stray option") << QStringList{"--model", "V7",       "--size",
+                                                 "64x32",   "--colour", file}
+                                  << 2 << QByteArray("unexpected argument '--colour'");
     QTest::newRow("existing file") << QStringList{"--model", "V7", "--size", "64x32", "!"} << 1
                                    << QByteArray("exists; give --force");
     QTest::newRow("missing directory")
@@ -234,8 +234,9 @@ void TestCliProject::generateFailures_data()
     QTest::newRow("missing") << QByteArray() << QByteArray("no such file");
     QTest::newRow("garbage") << QByteArray::fromHex("0102fffe2067617262616765002001")
                              << QByteArray("cannot read the project");
-    QTest::newRow("truncated") << QByteArray("<?xml version=\"1.0\"?><Node Type=\"KY_Screen_Plugin\""
-                                             " Level=\"1\"><Attribute Name=\"W")
+    QTest::newRow("truncated") << QByteArray(
+                                      "<?xml version=\"1.0\"?><Node Type=\"KY_Screen_Plugin\""
+                                      " Level=\"1\"><Attribute Name=\"W")
                                << QByteArray("damaged");
     QTest::newRow("no screen") << QByteArray("<?xml version=\"1.0\"?><Node Type=\"KY_Frame_Plugin\""
                                              " Level=\"3\"/>")
@@ -410,12 +411,16 @@ void TestCliProject::previewOfThreeAreasMidEffect()
 {
     // Three areas side by side, each with one picture entering by another effect at the
     // slowest speed: move from the right, cover from the left, gradual change.
-    struct Area { int effect; QColor colour; };
+    struct Area
+    {
+        int effect;
+        QColor colour;
+    };
     const Area areas[] = {{1, Qt::red}, {5, Qt::green}, {17, Qt::blue}};
     QString nodes;
     for (int i = 0; i < 3; ++i) {
-        const QString picture = solidPicture(QStringLiteral("area%1.png").arg(i),
-                                             areas[i].colour, QSize(64, 64));
+        const QString picture =
+            solidPicture(QStringLiteral("area%1.png").arg(i), areas[i].colour, QSize(64, 64));
         QVERIFY(!picture.isEmpty());
         nodes += QStringLiteral(R"(
   <Node Level="3" Type="KY_Frame_Plugin">
@@ -442,7 +447,9 @@ void TestCliProject::previewOfThreeAreasMidEffect()
  <Node Level="2" Type="KY_OrdinaryScene_Plugin">%1
  </Node>
 </Node>
-)").arg(nodes).toUtf8());
+)")
+                .arg(nodes)
+                .toUtf8());
     f.close();
 
     int shortest = std::numeric_limits<int>::max();
@@ -461,7 +468,8 @@ void TestCliProject::previewOfThreeAreasMidEffect()
         int lit = 0;
         for (int x = i * 64; x < i * 64 + 64; ++x)
             lit += QColor(frame.pixel(x, 32)) == areas[i].colour;
-        QVERIFY2(lit > 8 && lit < 56, qPrintable(QStringLiteral("area %1: %2 of 64").arg(i).arg(lit)));
+        QVERIFY2(lit > 8 && lit < 56,
+                 qPrintable(QStringLiteral("area %1: %2 of 64").arg(i).arg(lit)));
     }
     // The gradual change shows a blend all over.
     const QColor blend(frame.pixel(160, 32));
@@ -508,16 +516,16 @@ void TestCliProject::snapshotRefuses_data()
     QTest::addColumn<QStringList>("args"); // "@" is a fresh project
     QTest::addColumn<int>("code");
     QTest::addColumn<QByteArray>("message");
-    QTest::newRow("no moment") << QStringList{"@", "out.png"} << 2 << QByteArray("needs FILE, --at");
-    QTest::newRow("negative moment") << QStringList{"@", "--at", "-5", "out.png"} << 2
-                                     << QByteArray("--at takes milliseconds");
+    QTest::newRow("no moment") << QStringList{"@", "out.png"} << 2
+                               << QByteArray("needs FILE, --at");
+    QTest::newRow("negative moment")
+        << QStringList{"@", "--at", "-5", "out.png"} << 2 << QByteArray("--at takes milliseconds");
     QTest::newRow("program 0") << QStringList{"@", "--program", "0", "--at", "0", "out.png"} << 2
                                << QByteArray("--program takes a number");
-    QTest::newRow("no such program")
-        << QStringList{"@", "--program", "2", "--at", "0", "out.png"} << 1
-        << QByteArray("has 1 program(s), not 2");
-    QTest::newRow("missing project") << QStringList{"absent.boo", "--at", "0", "out.png"} << 1
-                                     << QByteArray("no such file");
+    QTest::newRow("no such program") << QStringList{"@", "--program", "2", "--at", "0", "out.png"}
+                                     << 1 << QByteArray("has 1 program(s), not 2");
+    QTest::newRow("missing project")
+        << QStringList{"absent.boo", "--at", "0", "out.png"} << 1 << QByteArray("no such file");
 }
 
 void TestCliProject::snapshotRefuses()

@@ -30,13 +30,13 @@ private:
 
 } // namespace Ky::Test
 
-#define KESTROVA_TEST_MAIN(TestClass)                                                       \
-    int main(int argc, char** argv)                                                         \
-    {                                                                                       \
-        Ky::Test::Environment environment;                                                  \
-        QApplication app(argc, argv);                                                       \
-        app.setAttribute(Qt::AA_Use96Dpi, true);                                            \
-        TestClass test;                                                                     \
-        QTEST_SET_MAIN_SOURCE_PATH                                                          \
-        return QTest::qExec(&test, argc, argv);                                             \
+#define KESTROVA_TEST_MAIN(TestClass)                                                              \
+    int main(int argc, char** argv)                                                                \
+    {                                                                                              \
+        Ky::Test::Environment environment;                                                         \
+        QApplication app(argc, argv);                                                              \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
+        TestClass test;                                                                            \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&test, argc, argv);                                                    \
     }

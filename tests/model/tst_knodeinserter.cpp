@@ -65,17 +65,28 @@ void TestKNodeInserter::positionFor_data()
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("parent"); // "root": the model's top level
     QTest::addColumn<int>("row");
-    QTest::newRow("screen, nothing current") << int(Ky::LEVEL_SCREEN) << "" << "root" << 0;
-    QTest::newRow("screen from the root") << int(Ky::LEVEL_SCREEN) << "root" << "root" << 0;
-    QTest::newRow("screen after a screen") << int(Ky::LEVEL_SCREEN) << "S0" << "root" << 1;
-    QTest::newRow("screen from an area") << int(Ky::LEVEL_SCREEN) << "A1" << "root" << 1;
-    QTest::newRow("program into a screen") << int(Ky::LEVEL_PROGRAM) << "S0" << "S0" << 0;
-    QTest::newRow("program after a program") << int(Ky::LEVEL_PROGRAM) << "P0" << "S0" << 1;
-    QTest::newRow("program from an area") << int(Ky::LEVEL_PROGRAM) << "A1" << "S0" << 1;
-    QTest::newRow("program after the last") << int(Ky::LEVEL_PROGRAM) << "P1" << "S0" << 2;
-    QTest::newRow("area after an area") << int(Ky::LEVEL_AREA) << "A0" << "P0" << 1;
-    QTest::newRow("area into an empty program") << int(Ky::LEVEL_AREA) << "P1" << "P1" << 0;
-    QTest::newRow("content into an area") << int(Ky::LEVEL_CONTENT) << "A1" << "A1" << 0;
+    QTest::newRow("screen, nothing current") << int(Ky::LEVEL_SCREEN) << ""
+                                             << "root" << 0;
+    QTest::newRow("screen from the root") << int(Ky::LEVEL_SCREEN) << "root"
+                                          << "root" << 0;
+    QTest::newRow("screen after a screen") << int(Ky::LEVEL_SCREEN) << "S0"
+                                           << "root" << 1;
+    QTest::newRow("screen from an area") << int(Ky::LEVEL_SCREEN) << "A1"
+                                         << "root" << 1;
+    QTest::newRow("program into a screen") << int(Ky::LEVEL_PROGRAM) << "S0"
+                                           << "S0" << 0;
+    QTest::newRow("program after a program") << int(Ky::LEVEL_PROGRAM) << "P0"
+                                             << "S0" << 1;
+    QTest::newRow("program from an area") << int(Ky::LEVEL_PROGRAM) << "A1"
+                                          << "S0" << 1;
+    QTest::newRow("program after the last") << int(Ky::LEVEL_PROGRAM) << "P1"
+                                            << "S0" << 2;
+    QTest::newRow("area after an area") << int(Ky::LEVEL_AREA) << "A0"
+                                        << "P0" << 1;
+    QTest::newRow("area into an empty program") << int(Ky::LEVEL_AREA) << "P1"
+                                                << "P1" << 0;
+    QTest::newRow("content into an area") << int(Ky::LEVEL_CONTENT) << "A1"
+                                          << "A1" << 0;
 }
 
 void TestKNodeInserter::positionFor()

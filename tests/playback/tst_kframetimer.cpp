@@ -96,7 +96,10 @@ void TestKFrameTimer::handlerMayDeleteItsTimer()
     auto first = std::make_unique<KFrameTimer>();
     auto second = std::make_unique<KFrameTimer>();
     int secondFired = 0;
-    connect(first.get(), &KFrameTimer::timeout, this, [&] { second.reset(); first.reset(); });
+    connect(first.get(), &KFrameTimer::timeout, this, [&] {
+        second.reset();
+        first.reset();
+    });
     connect(second.get(), &KFrameTimer::timeout, this, [&] { ++secondFired; });
     first->start(10);
     second->start(10);
