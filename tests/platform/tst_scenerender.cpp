@@ -1,4 +1,5 @@
 #include "krenderevent.h"
+#include "krendereventlog.h"
 #include "krenderview.h"
 #include "ktestmain.h"
 #include "scenerender.h"
@@ -25,22 +26,7 @@ constexpr QRgb Green = 0xFF00FF00;
 constexpr QRgb White = 0xFFFFFFFF;
 constexpr QRgb Yellow = 0xFFFFFF00;
 
-// Stands in for the preview window: keeps the render events in arrival order.
-class EventSink : public QObject
-{
-public:
-    QList<Event> events;
-
-    bool event(QEvent* e) override
-    {
-        if (e->type() != KRenderEvent::eventType())
-            return QObject::event(e);
-        const auto* render = static_cast<KRenderEvent*>(e);
-        if (render->message() == 1280)
-            events.append({render->wParam(), render->lParam()});
-        return true;
-    }
-};
+using EventSink = Ky::Test::RenderEventLog;
 
 Record record(int display, int displayMs, int clear, int clearMs, quint32 hold)
 {

@@ -2,6 +2,7 @@
 #include "kgiffixture.h"
 #include "kgifplay.h"
 #include "krenderevent.h"
+#include "krendereventlog.h"
 #include "ktestmain.h"
 #include "pictureplayer.h"
 #include "scenerender.h"
@@ -23,21 +24,7 @@ constexpr QRgb Red = 0xFFFF0000;
 constexpr QRgb Blue = 0xFF0000FF;
 constexpr QRgb Green = 0xFF00FF00;
 
-// Stands in for the preview window: keeps the render events in arrival order.
-class EventSink : public QObject
-{
-public:
-    QList<Event> events;
-
-    bool event(QEvent* e) override
-    {
-        if (e->type() != KRenderEvent::eventType())
-            return QObject::event(e);
-        const auto* render = static_cast<KRenderEvent*>(e);
-        events.append({render->wParam(), render->lParam()});
-        return true;
-    }
-};
+using EventSink = Ky::Test::RenderEventLog;
 
 SessionParameter Parameter(const QString& file, quint32 area, const QSize& place, int display,
                            int clear, int holdMs)

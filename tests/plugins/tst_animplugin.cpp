@@ -6,6 +6,7 @@
 #include "keffectnode.h"
 #include "kprompt.h"
 #include "krenderevent.h"
+#include "krendereventlog.h"
 #include "ktestmain.h"
 #include "scenerender.h"
 
@@ -38,21 +39,6 @@ QString Digest(const QString& path)
                ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Md5).toHex()
                : QString();
 }
-
-class Sink : public QObject
-{
-public:
-    QList<QPair<quint32, int>> events;
-    bool event(QEvent* e) override
-    {
-        if (e->type() != KRenderEvent::eventType())
-            return QObject::event(e);
-        const auto* r = static_cast<KRenderEvent*>(e);
-        if (r->wParam() != 0)
-            events.append({r->wParam(), r->lParam()});
-        return true;
-    }
-};
 
 } // namespace
 
@@ -224,7 +210,7 @@ void TestAnimPlugin::duration()
 
 void TestAnimPlugin::holdChangeWhilePlaying()
 {
-    Sink sink;
+    Ky::Test::RenderEventLog sink(/*areaEventsOnly=*/true);
     QVERIFY(CreateRenderer());
     QVERIFY(InitRenderer(&sink, 32, 32, 40));
     ContentTree tree(QStringLiteral("Q741"), QSize(32, 32), QRect(0, 0, 32, 32));

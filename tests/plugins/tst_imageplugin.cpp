@@ -6,6 +6,7 @@
 #include "keffectnode.h"
 #include "kprompt.h"
 #include "krenderevent.h"
+#include "krendereventlog.h"
 #include "ktestmain.h"
 #include "scenerender.h"
 
@@ -42,22 +43,6 @@ QString Duplicate(KNode* node)
 {
     return node->GetAttribute(QStringLiteral("FileDuplicate"));
 }
-
-// Counts the render service's finished-picture events of one area.
-class Sink : public QObject
-{
-public:
-    QList<QPair<quint32, int>> events;
-    bool event(QEvent* e) override
-    {
-        if (e->type() != KRenderEvent::eventType())
-            return QObject::event(e);
-        const auto* r = static_cast<KRenderEvent*>(e);
-        if (r->wParam() != 0)
-            events.append({r->wParam(), r->lParam()});
-        return true;
-    }
-};
 
 } // namespace
 
@@ -391,7 +376,7 @@ void TestImagePlugin::duration()
 
 void TestImagePlugin::rendererFollowsNode()
 {
-    Sink sink;
+    Ky::Test::RenderEventLog sink(/*areaEventsOnly=*/true);
     QVERIFY(CreateRenderer());
     QVERIFY(InitRenderer(&sink, 64, 32, 40));
     ContentTree tree(QStringLiteral("Q741"), QSize(64, 32), QRect(0, 0, 32, 32));
@@ -458,7 +443,7 @@ void TestImagePlugin::transparentPixelsByModel()
 {
     QFETCH(QString, model);
     QFETCH(QRgb, expected);
-    Sink sink;
+    Ky::Test::RenderEventLog sink(/*areaEventsOnly=*/true);
     QVERIFY(CreateRenderer());
     QVERIFY(InitRenderer(&sink, 32, 32, 40));
     ContentTree tree(model, QSize(32, 32), QRect(0, 0, 32, 32));
