@@ -34,19 +34,11 @@ QString LevelName(KLevel level)
     return QStringLiteral("none");
 }
 
-// Lists in name order, so the output does not depend on hashing.
-QStringList SortedListNames(const KData& data)
+// Names in order, so the output does not depend on hashing.
+QStringList Sorted(QStringList names)
 {
-    QStringList names = data.lists().keys();
     std::sort(names.begin(), names.end());
     return names;
-}
-
-QStringList SortedKeys(const KList::Item& item)
-{
-    QStringList keys = item.keys();
-    std::sort(keys.begin(), keys.end());
-    return keys;
 }
 
 QJsonObject NodeJson(KNode* node)
@@ -62,7 +54,7 @@ QJsonObject NodeJson(KNode* node)
         attributes[it.key()] = it.value();
     json[QStringLiteral("attributes")] = attributes;
     QJsonObject lists;
-    for (const QString& listName : SortedListNames(*node)) {
+    for (const QString& listName : Sorted(node->lists().keys())) {
         const KList* list = node->lists().value(listName);
         QJsonArray items;
         for (const KList::Item* item : list->items()) {
@@ -103,13 +95,13 @@ void PrintNode(QTextStream& out, KNode* node, int depth)
     out << '\n';
     for (auto it = node->attributes().cbegin(); it != node->attributes().cend(); ++it)
         out << indent << "  " << it.key() << " = " << Quoted(it.value()) << '\n';
-    for (const QString& listName : SortedListNames(*node)) {
+    for (const QString& listName : Sorted(node->lists().keys())) {
         const KList* list = node->lists().value(listName);
         out << indent << "  list " << listName << " index " << list->index() << '\n';
         for (int row = 0; row < list->count(); ++row) {
             const KList::Item* item = list->items().at(row);
             out << indent << "    [" << row << ']';
-            for (const QString& key : SortedKeys(*item))
+            for (const QString& key : Sorted(item->keys()))
                 out << ' ' << key << '=' << Quoted(item->value(key));
             out << '\n';
         }

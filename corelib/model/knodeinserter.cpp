@@ -31,12 +31,10 @@ KNodeInserter::Position KNodeInserter::PositionFor(KLevel level, KNode* from) co
         position.parent = m_model->IndexFromNode(from);
         return position;
     }
-    KNode* parent = from->GetRelationNode(KNode::ParentLevel(level));
     KNode* sibling = from->GetRelationNode(level);
     if (!sibling)
         return position;
-    if (!parent || level == LEVEL_SCREEN)
-        parent = m_model->root();
+    KNode* parent = sibling->parent() ? sibling->parent() : m_model->root();
     position.parent = m_model->IndexFromNode(parent);
     position.row = int(parent->children().indexOf(sibling)) + 1;
     return position;
